@@ -1,0 +1,219 @@
+#include "app/design.h"
+
+#include "app/twips.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace korvane {
+
+namespace {
+
+const QColor kGrey(0xC0, 0xC0, 0xC0);
+
+// Design point sizes at 96 dpi, as whole pixels so that the layout does not
+// depend on the screen's reported dpi: 14.25 pt = 19 px, 9.75 pt = 13 px,
+// 12 pt = 16 px, 8.25 pt (the default dialog font) = 11 px.
+struct FontSpec {
+    const char *family;
+    int pixelSize;
+    bool bold;
+};
+constexpr FontSpec kTitleFont{"Times New Roman", 19, true};
+constexpr FontSpec kButtonFont{"Times New Roman", 19, false};
+constexpr FontSpec kSmallFont{"MS Sans Serif", 13, false};
+constexpr FontSpec kSmallBoldFont{"MS Sans Serif", 13, true};
+constexpr FontSpec kCaptionFont{"MS Sans Serif", 16, false};
+constexpr FontSpec kDialogFont{"MS Sans Serif", 11, false};
+// "Number of wavelengths per slits spacing " is 4 pixels too wide for its box
+// in the stand-in face at 13 px and would scroll; one pixel smaller shows it whole.
+constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 12, false};
+
+QFont makeFont(const FontSpec &spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPixelSize(spec.pixelSize);
+    font.setBold(spec.bold);
+    return font;
+}
+
+void setBackColour(QWidget *widget, QPalette::ColorRole role)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, kGrey);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A visible text box used as a caption or read-out: editable, borderless, grey.
+QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text, QRect place, const FontSpec &font)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(place);
+    box->setFont(makeFont(font));
+    box->setFrame(false);
+    setBackColour(box, QPalette::Base);
+    box->setCursorPosition(0);
+    return box;
+}
+
+// A value store: a text box that nobody sees and no key or click reaches.
+QLineEdit *valueStore(QWidget *parent, const char *name, const QString &text, QRect place)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(place);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->hide();
+    return box;
+}
+
+QPushButton *commandButton(QWidget *parent, const char *name, const QString &caption, QRect place)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(place);
+    button->setFont(makeFont(kButtonFont));
+    // Enter acts on the focused button as Space does; no button is the default.
+    button->setAutoDefault(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+// Qt 6.4 inverts a horizontal scroll bar's arrow keys to keep its wheel natural
+// (Right moved the bar left). Here Right moves right, and the wheel turned
+// towards the user still moves the bar right, as it scrolls text down.
+class ParameterBar : public QScrollBar
+{
+public:
+    explicit ParameterBar(QWidget *parent)
+        : QScrollBar(Qt::Horizontal, parent)
+    {
+        setInvertedControls(false);
+    }
+
+protected:
+    void wheelEvent(QWheelEvent *event) override
+    {
+        QWheelEvent flipped(event->position(), event->globalPosition(), -event->pixelDelta(), -event->angleDelta(),
+                            event->buttons(), event->modifiers(), event->phase(), event->inverted(), event->source());
+        QScrollBar::wheelEvent(&flipped);
+        event->setAccepted(flipped.isAccepted());
+    }
+};
+
+QScrollBar *scrollBar(QWidget *parent, const char *name, QRect place, int maximum)
+{
+    auto *bar = new ParameterBar(parent);
+    bar->setObjectName(QString::fromUtf8(name));
+    bar->setGeometry(place);
+    bar->setRange(0, maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setValue(0);
+    // One change per committed move: a dragged thumb reports only on release.
+    bar->setTracking(false);
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // Qt's "scroll here" menu is a way to move the bar that the design lacks.
+    bar->setContextMenuPolicy(Qt::NoContextMenu);
+    return bar;
+}
+
+QLabel *pictureBox(QWidget *parent, const char *name, QRect place)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(QString::fromUtf8(name));
+    picture->setGeometry(place);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setFocusPolicy(Qt::StrongFocus);
+    setBackColour(picture, QPalette::Window);
+    return picture;
+}
+
+QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &caption, QRect place)
+{
+    auto *option = new QRadioButton(caption, frame);
+    option->setObjectName(QString::fromUtf8(name));
+    option->setGeometry(place);
+    option->setFont(makeFont(kDialogFont));
+    option->setFocusPolicy(Qt::ClickFocus); // until selected: see the window's wiring
+    setBackColour(option, QPalette::Window);
+    return option;
+}
+
+} // namespace
+
+const SurfaceLabel labKlepnete{"labKlepnete", "Please press button Start", 3120, 4080, 3495, 495,
+                               "Times New Roman", 21, true};
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+Controls createControls(QWidget *window)
+{
+    Controls c;
+    c.nTitul = captionBox(window, "nTitul", QStringLiteral("Korvane"), twipsRect(3720, 0, 2535, 405), kTitleFont);
+    c.cmdStart = commandButton(window, "cmdStart", QStringLiteral("Start"), twipsRect(8880, 120, 855, 375));
+    c.cmdKonec = commandButton(window, "cmdKonec", QStringLiteral("Exit"), twipsRect(9840, 120, 855, 375));
+    c.HScrollSpomaleni = scrollBar(window, "HScrollSpomaleni", twipsRect(6360, 120, 1935, 255), 10000);
+    c.nKmitočet = valueStore(window, "nKmitočet", QStringLiteral("Kmitočet"), twipsRect(4560, 360, 615, 285));
+    c.nSpomaleni = valueStore(window, "nSpomaleni", QStringLiteral("Spomalení"), twipsRect(5640, 360, 1455, 285));
+    c.Picture1 = pictureBox(window, "Picture1", twipsRect(5400, 600, 5655, 2055));
+    c.Picture2 = pictureBox(window, "Picture2", twipsRect(5520, 720, 5775, 2055));
+    c.Picture2->setPixmap(QPixmap(QStringLiteral(":/res/grating.bmp")));
+
+    c.nNomKmitočet = new QGroupBox(QStringLiteral("Number of slits"), window);
+    c.nNomKmitočet->setObjectName(QStringLiteral("nNomKmitočet"));
+    c.nNomKmitočet->setGeometry(twipsRect(1440, 720, 2175, 615));
+    c.nNomKmitočet->setFont(makeFont(kSmallFont));
+    c.nNomKmitočet->setFocusPolicy(Qt::NoFocus);
+    setBackColour(c.nNomKmitočet, QPalette::Window);
+    c.op2 = optionButton(c.nNomKmitočet, "op2", QStringLiteral("2"), twipsRect(120, 360, 495, 195));
+    c.op3Dirky = optionButton(c.nNomKmitočet, "op3Dirky", QStringLiteral("3"), twipsRect(600, 360, 495, 195));
+    c.op4Dírky = optionButton(c.nNomKmitočet, "op4Dírky", QStringLiteral("4"), twipsRect(1080, 360, 495, 195));
+    c.op20 = optionButton(c.nNomKmitočet, "op20", QStringLiteral("20"), twipsRect(1560, 360, 495, 195));
+
+    c.nWavelenghts = captionBox(window, "nWavelenghts", QStringLiteral("Number of wavelengths per slits spacing "),
+                                twipsRect(360, 2040, 3615, 285), kWavelengthsFont);
+    c.nRelKmitočet = captionBox(window, "nRelKmitočet", QStringLiteral("Rel. kmitočet"),
+                                twipsRect(4080, 2040, 615, 285), kSmallBoldFont);
+    c.nRelKmitočet->setAlignment(Qt::AlignCenter);
+    c.HScrollKmitočet = scrollBar(window, "HScrollKmitočet", twipsRect(1320, 2280, 2655, 255), 180);
+    c.HScrollKmitocet20 = scrollBar(window, "HScrollKmitocet20", twipsRect(1560, 2280, 2415, 255), 10);
+    c.nSměs = captionBox(window, "nSměs", QStringLiteral("equal mixture of R+G+B"), twipsRect(5880, 2520, 1935, 285),
+                         kDialogFont);
+    c.nCornu = captionBox(window, "nCornu", QStringLiteral("Cornu spirals"), twipsRect(2880, 2760, 2175, 285),
+                          kCaptionFont);
+    c.nNdirek = valueStore(window, "nNdirek", QStringLiteral("Ndirek"), twipsRect(600, 3240, 1095, 285));
+    c.nMřížka = captionBox(window, "nMřížka", QStringLiteral("diaphragm with grating"), twipsRect(6240, 8040, 2535, 405),
+                           kCaptionFont);
+
+    // Creation order stacks later controls in front; the caption row must also
+    // cover the top of the frequency bars, which were created after it.
+    c.nWavelenghts->raise();
+
+    // Keyboard order by design tab index; Qt itself lets only the selected
+    // option button of the group take the focus by Tab.
+    QWidget *const order[] = {
+        c.cmdStart, c.cmdKonec, c.nTitul, c.nCornu, c.nMřížka, c.HScrollKmitočet, c.op2, c.op20,
+        c.HScrollKmitocet20, c.HScrollSpomaleni, c.op3Dirky, c.op4Dírky, c.nRelKmitočet, c.Picture1,
+        c.Picture2, c.nSměs, c.nWavelenghts,
+    };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    return c;
+}
+
+} // namespace korvane

@@ -1,0 +1,63 @@
+#pragma once
+
+// The window's design: every control with its caption, place, font, colours,
+// stacking and tab order. Nothing here has behaviour; the handlers live in
+// controls/ and sim/, and the window wires them up.
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+namespace korvane {
+
+// The controls by their design names. The window owns them (Qt parent chain);
+// handlers reach each other only through these controls' texts and states.
+struct Controls {
+    QLineEdit *nTitul = nullptr;
+    QPushButton *cmdStart = nullptr;
+    QPushButton *cmdKonec = nullptr;
+    QScrollBar *HScrollSpomaleni = nullptr;
+    QLineEdit *nKmitočet = nullptr;
+    QLineEdit *nSpomaleni = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *Picture2 = nullptr;
+    QGroupBox *nNomKmitočet = nullptr;
+    QRadioButton *op2 = nullptr;
+    QRadioButton *op3Dirky = nullptr;
+    QRadioButton *op4Dírky = nullptr;
+    QRadioButton *op20 = nullptr;
+    QLineEdit *nWavelenghts = nullptr;
+    QLineEdit *nRelKmitočet = nullptr;
+    QScrollBar *HScrollKmitočet = nullptr;
+    QScrollBar *HScrollKmitocet20 = nullptr;
+    QLineEdit *nSměs = nullptr;
+    QLineEdit *nCornu = nullptr;
+    QLineEdit *nNdirek = nullptr;
+    QLineEdit *nMřížka = nullptr;
+};
+
+// The label is painted onto the drawing surface rather than being a widget, so
+// later drawing covers it, as drawing covers anything else on the surface.
+struct SurfaceLabel {
+    const char *name;
+    const char *caption;
+    int left, top, width, height; // twips
+    const char *family;
+    int pixelSize;
+    bool bold;
+};
+extern const SurfaceLabel labKlepnete;
+
+// The named Windows faces are not on Debian; these stand in for them at the
+// same sizes (point sizes of the design converted at 96 dpi).
+void installFontSubstitutes();
+
+// Creates every control as a child of `window`, in design order, and fixes
+// stacking and tab order.
+Controls createControls(QWidget *window);
+
+} // namespace korvane

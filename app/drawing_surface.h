@@ -1,0 +1,90 @@
+#pragma once
+
+// The window's drawing surface. Handlers draw lines and circles in twips; the
+// surface keeps every pixel in an image, so covering or resizing the window
+// loses nothing, and shows the changed region when the handler returns (or at
+// once, from inside a long handler, through flush()).
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include <cstdint>
+
+class QFont;
+
+namespace korvane {
+
+class DrawingSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class FillStyle { Transparent, Solid };
+
+    // Everything the program draws lies within x <= 12000 + half a 10-pixel
+    // line and y <= 9000 + the same; the image covers that with a margin.
+    static constexpr QSize kLogicalSize{820, 620};
+    static const QColor kBackColour;
+
+    explicit DrawingSurface(QWidget *parent = nullptr);
+
+    void setLineWidth(int pixels);
+    int lineWidth() const { return lineWidth_; }
+    void setFillStyle(FillStyle style) { fillStyle_ = style; }
+    FillStyle fillStyle() const { return fillStyle_; }
+    void setFillColour(QColor colour) { fillColour_ = colour; }
+    QColor fillColour() const { return fillColour_; }
+    QColor foregroundColour() const;
+
+    // Coordinates and radii in twips. Without a colour, the foreground colour.
+    void line(float x1, float y1, float x2, float y2);
+    void line(float x1, float y1, float x2, float y2, QColor colour);
+    // Outlined in the given or foreground colour, filled as the fill state says.
+    void circle(float x, float y, float radius);
+    void circle(float x, float y, float radius, QColor outline);
+
+    // Paints the whole surface in the back colour.
+    void erase();
+    // Paints a caption onto the surface itself (rect in logical pixels): it is
+    // then part of the picture, and drawing covers it.
+    void paintCaption(QRect rect, const QString &text, const QFont &font);
+
+    // For a handler that does not return to the event loop for a long time:
+    // shows everything drawn so far and lets the toolkit paint, without
+    // handling any user input.
+    void flush();
+
+    // The retained picture in device pixels, and how many device pixels make
+    // one logical pixel.
+    const QImage &image() const { return image_; }
+    double scale() const { return scale_; }
+    // The colour at a logical pixel (its top-left device pixel).
+    QColor pixelAt(int x, int y) const;
+
+    // Counts of drawing calls since the surface was made.
+    std::uint64_t linesDrawn() const { return linesDrawn_; }
+    std::uint64_t circlesDrawn() const { return circlesDrawn_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int toDevice(float twips) const;
+    int devicePenWidth() const;
+    void changed(QRect deviceRect);
+    void showChanges();
+
+    QImage image_;
+    double scale_ = 1.0;
+    int lineWidth_ = 1;
+    FillStyle fillStyle_ = FillStyle::Transparent;
+    QColor fillColour_ = Qt::black;
+    QRect dirty_;
+    bool showQueued_ = false;
+    std::uint64_t linesDrawn_ = 0;
+    std::uint64_t circlesDrawn_ = 0;
+};
+
+} // namespace korvane

@@ -1,0 +1,37 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Without a display Qt's X11 plugin aborts with a page of plugin diagnostics;
+// say in one line what is wrong and what to do instead.
+bool displayMissing()
+{
+#ifdef __linux__
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool windowSystem = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return windowSystem && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (displayMissing()) {
+        std::fputs("korvane: no display to open the window on (DISPLAY is not set); run it from a desktop "
+                   "session, or headless with: xvfb-run -a build/korvane\n",
+                   stderr);
+        return EXIT_FAILURE;
+    }
+    QApplication app(argc, argv);
+    korvane::MainWindow window;
+    window.show();
+    return app.exec();
+}

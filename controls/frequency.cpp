@@ -1,0 +1,40 @@
+#include "controls/frequency.h"
+
+#include "app/design.h"
+#include "sim/locale_text.h"
+#include "sim/wave_strip.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <cstdint>
+
+namespace korvane {
+
+namespace {
+
+void storeFrequency(Controls &c, DrawingSurface &surface, const QScrollBar &bar, std::int16_t offset)
+{
+    // Positions are 16-bit; the bars' ranges keep the sum within 5..200.
+    const auto f = static_cast<std::int16_t>(bar.value() + offset);
+    c.nKmitočet->setText(wholeNumberQText(f));
+    DrawIncidentWaveStrip(surface, *c.nKmitočet);
+    ShowRelativeFrequency(*c.nKmitočet, *c.nRelKmitočet, "#.##");
+}
+
+} // namespace
+
+void HScrollKmitočetChange(Controls &c, DrawingSurface &surface)
+{
+    storeFrequency(c, surface, *c.HScrollKmitočet, 20);
+}
+
+void HScrollKmitocet20Change(Controls &c, DrawingSurface &surface)
+{
+    // Raised before the position is read; it never moves the position, since
+    // the bar is at most at 10 until the maximum is 40.
+    c.HScrollKmitocet20->setMaximum(40);
+    storeFrequency(c, surface, *c.HScrollKmitocet20, 5);
+}
+
+} // namespace korvane

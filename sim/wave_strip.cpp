@@ -1,0 +1,39 @@
+#include "sim/wave_strip.h"
+
+#include "app/drawing_surface.h"
+#include "sim/locale_text.h"
+
+#include <QLineEdit>
+
+#include <cmath>
+
+namespace korvane {
+
+void DrawIncidentWaveStrip(DrawingSurface &surface, const QLineEdit &nKmitočet)
+{
+    for (int y = 1; y <= 3000; y += 10)
+        surface.line(1.0f, static_cast<float>(y), 6000.0f, static_cast<float>(y), DrawingSurface::kBackColour);
+    DrawIncidentWaveAxisAndCurve(surface, nKmitočet);
+}
+
+void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, const QLineEdit &nKmitočet)
+{
+    surface.line(500.0f, 1700.0f, 5500.0f, 1700.0f);
+    const double f = numberOrZero(nKmitočet.text());
+    const double k = f / 5000.0;
+    for (int x = 0; x <= 5000; ++x) {
+        const double y = 1700.0 - 200.0 * std::sin(x * k);
+        surface.circle(static_cast<float>(500 + x), static_cast<float>(y), 5.0f);
+    }
+}
+
+void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format)
+{
+    const double f = numberOrZero(nKmitočet.text());
+    // The quotient goes through its 15-digit text before it is rounded for
+    // display, so the read-out rounds what a user would read, not the binary.
+    const QString plain = numberQText(f / 6.28);
+    nRelKmitočet.setText(formatQNumber(numberOrZero(plain), format));
+}
+
+} // namespace korvane

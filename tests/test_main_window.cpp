@@ -1,0 +1,426 @@
+// The window as designed: controls, start-up state, stacking, keyboard, exit.
+
+#include "window_fixture.h"
+
+#include "app/twips.h"
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
+#include <QTimer>
+
+#include <memory>
+
+using namespace korvane;
+using korvane::test::control;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void designOfControls_data();
+    void designOfControls();
+    void startUpState();
+    void surfaceShowsOnlyTheLabelAtFirstShow();
+    void captionsAreShownWhole_data();
+    void captionsAreShownWhole();
+    void stacking_data();
+    void stacking();
+    void tabOrder_data();
+    void tabOrder();
+    void buttonKeys_data();
+    void buttonKeys();
+    void exitEndsTheProgram_data();
+    void exitEndsTheProgram();
+    void resizingMovesNothing();
+    void drawingSurvivesCoveringTheWindow();
+    void gratingPictureIsShown();
+
+private:
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestMainWindow::init()
+{
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    window_.reset();
+}
+
+void TestMainWindow::designOfControls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("visible");
+
+    struct Row {
+        const char *name;
+        QRect twips;
+        const char *caption;
+        const char *family; // empty: not checked
+        int pixelSize;
+        bool bold;
+        bool visible;
+    };
+    const Row rows[] = {
+        {"nTitul", {3720, 0, 2535, 405}, "Korvane", "Liberation Serif", 19, true, true},
+        {"cmdStart", {8880, 120, 855, 375}, "Start", "Liberation Serif", 19, false, true},
+        {"cmdKonec", {9840, 120, 855, 375}, "Exit", "Liberation Serif", 19, false, true},
+        {"HScrollSpomaleni", {6360, 120, 1935, 255}, "", "", 0, false, true},
+        {"nKmitočet", {4560, 360, 615, 285}, "20", "", 0, false, false},
+        {"nSpomaleni", {5640, 360, 1455, 285}, "1", "", 0, false, false},
+        {"Picture1", {5400, 600, 5655, 2055}, "", "", 0, false, true},
+        {"Picture2", {5520, 720, 5775, 2055}, "", "", 0, false, true},
+        {"nNomKmitočet", {1440, 720, 2175, 615}, "Number of slits", "Liberation Sans", 13, false, true},
+        {"op2", {120, 360, 495, 195}, "2", "Liberation Sans", 11, false, true},
+        {"op3Dirky", {600, 360, 495, 195}, "3", "Liberation Sans", 11, false, true},
+        {"op4Dírky", {1080, 360, 495, 195}, "4", "Liberation Sans", 11, false, true},
+        {"op20", {1560, 360, 495, 195}, "20", "Liberation Sans", 11, false, true},
+        {"nWavelenghts", {360, 2040, 3615, 285}, "Number of wavelengths per slits spacing ", "Liberation Sans", 12,
+         false, true},
+        {"nRelKmitočet", {4080, 2040, 615, 285}, "3.18", "Liberation Sans", 13, true, true},
+        {"HScrollKmitočet", {1320, 2280, 2655, 255}, "", "", 0, false, true},
+        {"HScrollKmitocet20", {1560, 2280, 2415, 255}, "", "", 0, false, false},
+        {"nSměs", {5880, 2520, 1935, 285}, "equal mixture of R+G+B", "Liberation Sans", 11, false, true},
+        {"nCornu", {2880, 2760, 2175, 285}, "Cornu spirals", "Liberation Sans", 16, false, true},
+        {"nNdirek", {600, 3240, 1095, 285}, "4", "", 0, false, false},
+        {"nMřížka", {6240, 8040, 2535, 405}, "diaphragm with grating", "Liberation Sans", 16, false, true},
+    };
+    for (const Row &row : rows) {
+        QTest::newRow(row.name) << QString::fromUtf8(row.name) << row.twips << QString::fromUtf8(row.caption)
+                                << QString::fromLatin1(row.family) << row.pixelSize << row.bold << row.visible;
+    }
+}
+
+void TestMainWindow::designOfControls()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QFETCH(QString, caption);
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFETCH(bool, visible);
+
+    QWidget *widget = control<QWidget>(*window_, name.toUtf8().constData());
+    QCOMPARE(widget->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(widget->isVisible(), visible);
+
+    QString shown;
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        shown = box->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        shown = button->text();
+    else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        shown = frame->title();
+    QCOMPARE(shown, caption);
+
+    if (!family.isEmpty()) {
+        const QFontInfo font(widget->font());
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pixelSize(), pixelSize);
+        QCOMPARE(font.bold(), bold);
+    }
+    if (auto *box = qobject_cast<QLineEdit *>(widget); box && visible) {
+        QVERIFY(!box->hasFrame());
+        QVERIFY(!box->isReadOnly());
+        QCOMPARE(box->palette().color(QPalette::Base), DrawingSurface::kBackColour);
+        QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask,
+                 name == QStringLiteral("nRelKmitočet") ? Qt::AlignHCenter : Qt::AlignLeft);
+    }
+}
+
+void TestMainWindow::startUpState()
+{
+    MainWindow &w = *window_;
+    QCOMPARE(w.windowTitle(), QStringLiteral("Korvane"));
+    QCOMPARE(w.objectName(), QStringLiteral("Korvane"));
+    QCOMPARE(w.size(), QSize(758, 571));
+    QCOMPARE(w.palette().color(QPalette::Window), DrawingSurface::kBackColour);
+
+    QVERIFY(control<QRadioButton>(w, "op4Dírky")->isChecked());
+    for (const char *other : {"op2", "op3Dirky", "op20"})
+        QVERIFY2(!control<QRadioButton>(w, other)->isChecked(), other);
+
+    QCOMPARE(test::text(w, "nNdirek"), QStringLiteral("4"));
+    QCOMPARE(test::text(w, "nKmitočet"), QStringLiteral("20"));
+    QCOMPARE(test::text(w, "nSpomaleni"), QStringLiteral("1"));
+    QCOMPARE(test::text(w, "nRelKmitočet"), QStringLiteral("3.18"));
+
+    auto *bar = control<QScrollBar>(w, "HScrollKmitočet");
+    auto *bar20 = control<QScrollBar>(w, "HScrollKmitocet20");
+    auto *slowDown = control<QScrollBar>(w, "HScrollSpomaleni");
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->maximum(), 180);
+    QVERIFY(!bar20->isVisible());
+    QCOMPARE(bar20->value(), 0);
+    QCOMPARE(bar20->maximum(), 10);
+    QCOMPARE(slowDown->value(), 0);
+    QCOMPARE(slowDown->maximum(), 10000);
+    for (QScrollBar *b : {bar, bar20, slowDown}) {
+        QCOMPARE(b->minimum(), 0);
+        QCOMPARE(b->singleStep(), 1);
+        QCOMPARE(b->pageStep(), 1);
+    }
+
+    QCOMPARE(QApplication::focusWidget(), control<QWidget>(w, "cmdStart"));
+}
+
+void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()
+{
+    const DrawingSurface &surface = window_->surface();
+    const QRect label = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+    int inkInLabel = 0;
+    for (int y = 0; y < DrawingSurface::kLogicalSize.height(); ++y) {
+        for (int x = 0; x < DrawingSurface::kLogicalSize.width(); ++x) {
+            const bool grey = surface.pixelAt(x, y) == DrawingSurface::kBackColour;
+            if (label.contains(x, y))
+                inkInLabel += grey ? 0 : 1;
+            else if (!grey)
+                QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(x).arg(y)));
+        }
+    }
+    QVERIFY2(inkInLabel > 200, "the label's caption is not on the surface");
+    // The start-up selection did draw its strip before the window was shown.
+    QCOMPARE(test::stripsDrawn(*window_), 1u);
+}
+
+void TestMainWindow::captionsAreShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"nTitul", "nWavelenghts", "nRelKmitočet", "nSměs", "nCornu", "nMřížka", "cmdStart",
+                             "cmdKonec", "nNomKmitočet", "op2", "op3Dirky", "op4Dírky", "op20"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+    QTest::newRow("labKlepnete") << QString();
+}
+
+void TestMainWindow::captionsAreShownWhole()
+{
+    QFETCH(QString, name);
+    if (name.isEmpty()) {
+        QFont font(QString::fromLatin1(labKlepnete.family));
+        font.setPixelSize(labKlepnete.pixelSize);
+        font.setBold(labKlepnete.bold);
+        const QRect box = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box.size()), Qt::TextWordWrap,
+                                                             QString::fromLatin1(labKlepnete.caption));
+        QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(), "label wraps or is clipped");
+        return;
+    }
+    QWidget *widget = control<QWidget>(*window_, name.toUtf8().constData());
+    const QFontMetrics metrics(widget->font());
+    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+        // A frameless line edit keeps 2 pixels each side and one for the cursor;
+        // a wider text scrolls.
+        QVERIFY2(metrics.horizontalAdvance(box->text()) + 1 <= box->width() - 4, "text box would scroll");
+        QVERIFY(metrics.height() <= box->height());
+    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
+        QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width());
+    } else if (auto *option = qobject_cast<QRadioButton *>(widget)) {
+        // The caption is drawn in the room right of the indicator.
+        QStyleOptionButton style;
+        style.initFrom(option);
+        style.text = option->text();
+        const QRect room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
+        QVERIFY2(metrics.horizontalAdvance(option->text()) <= room.width(),
+                 qPrintable(QStringLiteral("room for %1 px").arg(room.width())));
+    } else {
+        auto *button = qobject_cast<QPushButton *>(widget);
+        QVERIFY(metrics.horizontalAdvance(button->text()) < button->width() - 8);
+        QVERIFY(metrics.height() <= button->height());
+    }
+}
+
+void TestMainWindow::stacking_data()
+{
+    QTest::addColumn<QPoint>("twips");
+    QTest::addColumn<QString>("onTop");
+
+    QTest::newRow("Picture2 covers Picture1") << QPoint(6000, 1500) << "Picture2";
+    QTest::newRow("L-band of Picture1, top") << QPoint(6000, 650) << "Picture1";
+    QTest::newRow("L-band of Picture1, left") << QPoint(5450, 1500) << "Picture1";
+    QTest::newRow("nSměs in front of Picture2") << QPoint(6000, 2650) << "nSměs";
+    QTest::newRow("caption row over the top of the bar") << QPoint(2000, 2300) << "nWavelenghts";
+    QTest::newRow("bar below the caption row") << QPoint(2000, 2450) << "HScrollKmitočet";
+    QTest::newRow("hidden store nNdirek is not there") << QPoint(1000, 3380) << "";
+    QTest::newRow("hidden store nKmitočet is not there") << QPoint(4700, 500) << "";
+    QTest::newRow("label is no widget") << QPoint(4000, 4300) << "";
+}
+
+void TestMainWindow::stacking()
+{
+    QFETCH(QPoint, twips);
+    QFETCH(QString, onTop);
+    QWidget *hit = window_->childAt(twips / kTwipsPerPixel);
+    if (onTop.isEmpty())
+        QVERIFY2(hit == &window_->surface(), qPrintable(hit ? hit->objectName() : QStringLiteral("nothing")));
+    else
+        QCOMPARE(hit ? hit->objectName() : QString(), onTop);
+}
+
+void TestMainWindow::tabOrder_data()
+{
+    QTest::addColumn<QString>("select");
+    QTest::addColumn<QStringList>("order");
+    const QStringList head{"cmdStart", "cmdKonec", "nTitul", "nCornu", "nMřížka"};
+    const QStringList tail{"nRelKmitočet", "Picture1", "Picture2", "nSměs", "nWavelenghts"};
+    QTest::newRow("start-up, 4 slits") << QString() << head + QStringList{"HScrollKmitočet", "HScrollSpomaleni", "op4Dírky"} + tail;
+    QTest::newRow("2 slits") << "op2" << head + QStringList{"HScrollKmitočet", "op2", "HScrollSpomaleni"} + tail;
+    QTest::newRow("3 slits") << "op3Dirky" << head + QStringList{"HScrollKmitočet", "HScrollSpomaleni", "op3Dirky"} + tail;
+    QTest::newRow("20 slits") << "op20" << head + QStringList{"op20", "HScrollKmitocet20", "HScrollSpomaleni"} + tail;
+}
+
+void TestMainWindow::tabOrder()
+{
+    QFETCH(QString, select);
+    QFETCH(QStringList, order);
+    if (!select.isEmpty())
+        QTest::mouseClick(control<QRadioButton>(*window_, select.toUtf8().constData()), Qt::LeftButton);
+    control<QWidget>(*window_, "cmdStart")->setFocus();
+
+    QStringList visited;
+    for (int i = 0; i < order.size(); ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, order);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdStart"));
+}
+
+void TestMainWindow::buttonKeys_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<bool>("closed");
+
+    QTest::newRow("Enter on Start") << "cmdStart" << int(Qt::Key_Return) << true << false;
+    QTest::newRow("keypad Enter on Start") << "cmdStart" << int(Qt::Key_Enter) << true << false;
+    QTest::newRow("Space on Start") << "cmdStart" << int(Qt::Key_Space) << true << false;
+    QTest::newRow("Esc on Start") << "cmdStart" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Enter on Exit") << "cmdKonec" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Space on Exit") << "cmdKonec" << int(Qt::Key_Space) << false << true;
+    QTest::newRow("Esc on Exit") << "cmdKonec" << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Enter on a text box") << "nRelKmitočet" << int(Qt::Key_Return) << false << false;
+}
+
+void TestMainWindow::buttonKeys()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    QFETCH(bool, started);
+    QFETCH(bool, closed);
+
+    QSignalSpy startSpy(window_.get(), &MainWindow::startRequested);
+    QWidget *target = control<QWidget>(*window_, button.toUtf8().constData());
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(startSpy.count(), started ? 1 : 0);
+    QCOMPARE(window_->isVisible(), !closed);
+}
+
+void TestMainWindow::exitEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Exit button") << true;
+    QTest::newRow("close through the window frame") << false;
+}
+
+void TestMainWindow::exitEndsTheProgram()
+{
+    QFETCH(bool, byButton);
+    // The program ends when its event loop does: run one and see it return.
+    QTimer::singleShot(0, window_.get(), [this, byButton] {
+        if (byButton)
+            QTest::mouseClick(control<QPushButton>(*window_, "cmdKonec"), Qt::LeftButton);
+        else
+            window_->close();
+    });
+    bool timedOut = false;
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    connect(&watchdog, &QTimer::timeout, this, [&timedOut] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    watchdog.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!timedOut);
+    QVERIFY(!window_->isVisible());
+}
+
+void TestMainWindow::resizingMovesNothing()
+{
+    QList<QRect> before;
+    const QList<QWidget *> children = window_->findChildren<QWidget *>();
+    for (const QWidget *child : children)
+        before << child->geometry();
+
+    window_->resize(1100, 900);
+    QTRY_COMPARE(window_->size(), QSize(1100, 900));
+    for (qsizetype i = 0; i < children.size(); ++i)
+        QCOMPARE(children[i]->geometry(), before[i]);
+    const QImage shown = window_->grab().toImage();
+    QCOMPARE(shown.pixelColor(1050, 850), DrawingSurface::kBackColour);
+
+    window_->resize(400, 300);
+    QTRY_COMPARE(window_->size(), QSize(400, 300));
+    for (qsizetype i = 0; i < children.size(); ++i)
+        QCOMPARE(children[i]->geometry(), before[i]);
+}
+
+void TestMainWindow::drawingSurvivesCoveringTheWindow()
+{
+    DrawingSurface &surface = window_->surface();
+    surface.line(3000, 5000, 6000, 5000); // under nothing but the surface
+    window_->hide();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    const QImage shown = window_->grab().toImage();
+    QCOMPARE(shown.pixelColor(300, 333), surface.foregroundColour());
+    QCOMPARE(shown.pixelColor(300, 340), DrawingSurface::kBackColour);
+}
+
+void TestMainWindow::gratingPictureIsShown()
+{
+    auto *picture = control<QLabel>(*window_, "Picture2");
+    const QImage shown = picture->grab().toImage();
+    QCOMPARE(shown.size(), QSize(385, 137));
+    QCOMPARE(shown.pixelColor(0, 0), QColor(191, 192, 191));
+    QCOMPARE(shown.pixelColor(200, 125), QColor(255, 255, 255)); // incoming light
+    QCOMPARE(shown.pixelColor(100, 54), QColor(31, 24, 16));     // screen bar
+    // Clipped by the box: the image's last columns are not shown, and the
+    // rows below the image show the box's grey.
+    QCOMPARE(shown.pixelColor(384, 54), QColor(31, 24, 16));
+    QCOMPARE(shown.pixelColor(100, 136), DrawingSurface::kBackColour);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

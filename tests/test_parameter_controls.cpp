@@ -1,0 +1,388 @@
+// The slit-count buttons, the two frequency bars and the slow-down bar, driven
+// through the real controls with the mouse and the keyboard.
+
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <memory>
+
+using namespace korvane;
+using korvane::test::control;
+using korvane::test::stripsDrawn;
+
+namespace {
+
+QRect partOf(QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+} // namespace
+
+class TestParameterControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void slitCountSelection_data();
+    void slitCountSelection();
+    void optionButtonsByKeyboard();
+    void frequencyBarsByKeyboard_data();
+    void frequencyBarsByKeyboard();
+    void barsByMouse_data();
+    void barsByMouse();
+    void draggingCommitsOnlyOnRelease();
+    void wheelMovesOneCommittedStep_data();
+    void wheelMovesOneCommittedStep();
+    void gratingBarMaximumIsRaisedOnce();
+    void slowDown_data();
+    void slowDown();
+    void typedReadOutIsReplaced();
+
+private:
+    void act(const QString &action);
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestParameterControls::init()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    window_ = std::make_unique<MainWindow>();
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestParameterControls::cleanup()
+{
+    window_.reset();
+}
+
+// "op2" clicks that option button; "HScrollKmitočet=50" sets that bar's
+// position from code, as a handler would.
+void TestParameterControls::act(const QString &action)
+{
+    const QStringList parts = action.split(QLatin1Char('='));
+    const QByteArray name = parts.first().toUtf8();
+    if (parts.size() == 1)
+        QTest::mouseClick(control<QRadioButton>(*window_, name.constData()), Qt::LeftButton, {}, QPoint(6, 6));
+    else
+        control<QScrollBar>(*window_, name.constData())->setValue(parts.last().toInt());
+}
+
+void TestParameterControls::slitCountSelection_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<bool>("gratingBar");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("readOut");
+    QTest::addColumn<int>("strips");
+
+    QTest::newRow("2 as the first action") << QStringList{} << "op2" << "2" << "20" << false << 0 << "3.18" << 1;
+    QTest::newRow("3 as the first action") << QStringList{} << "op3Dirky" << "3" << "20" << false << 0 << "3.18"
+                                           << 1;
+    QTest::newRow("2 after the bar was at 50") << QStringList{"HScrollKmitočet=50"} << "op2" << "2" << "20" << false
+                                               << 0 << "3.18" << 2;
+    QTest::newRow("4 after 2") << QStringList{"op2"} << "op4Dírky" << "4" << "20" << false << 0 << "3.18" << 1;
+    QTest::newRow("20 the first time") << QStringList{} << "op20" << "20" << "15" << true << 10 << "2.39" << 2;
+    QTest::newRow("20 with its bar already at 10") << QStringList{"op20", "op4Dírky"} << "op20" << "20" << "15"
+                                                   << true << 10 << "2.39" << 1;
+    QTest::newRow("20 after its bar was at 30") << QStringList{"op20", "HScrollKmitocet20=30", "op4Dírky"} << "op20"
+                                                << "20" << "15" << true << 10 << "2.39" << 2;
+    QTest::newRow("3 after 20") << QStringList{"op20"} << "op3Dirky" << "3" << "20" << false << 0 << "3.18" << 1;
+}
+
+void TestParameterControls::slitCountSelection()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QString, option);
+    QFETCH(QString, slits);
+    QFETCH(QString, frequency);
+    QFETCH(bool, gratingBar);
+    QFETCH(int, position);
+    QFETCH(QString, readOut);
+    QFETCH(int, strips);
+
+    for (const QString &action : before)
+        act(action);
+    auto *bar = control<QScrollBar>(*window_, "HScrollKmitočet");
+    auto *bar20 = control<QScrollBar>(*window_, "HScrollKmitocet20");
+    const int bar20Before = bar20->value();
+    const quint64 stripsBefore = stripsDrawn(*window_);
+
+    act(option);
+
+    QVERIFY(control<QRadioButton>(*window_, option.toUtf8().constData())->isChecked());
+    QCOMPARE(test::text(*window_, "nNdirek"), slits);
+    QCOMPARE(test::text(*window_, "nKmitočet"), frequency);
+    QCOMPARE(test::text(*window_, "nSpomaleni"), QStringLiteral("1"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), readOut);
+    QCOMPARE(bar->isVisible(), !gratingBar);
+    QCOMPARE(bar20->isVisible(), gratingBar);
+    QCOMPARE((gratingBar ? bar20 : bar)->value(), position);
+    if (!gratingBar)
+        QCOMPARE(bar20->value(), bar20Before); // hidden, it keeps its place
+    QCOMPARE(stripsDrawn(*window_) - stripsBefore, quint64(strips));
+
+    // The strip is on the surface now: the axis, and the first dot on it.
+    QCOMPARE(window_->surface().pixelAt(200, 113), window_->surface().foregroundColour());
+}
+
+void TestParameterControls::optionButtonsByKeyboard()
+{
+    auto *four = control<QRadioButton>(*window_, "op4Dírky");
+    four->setFocus();
+    QTest::keyClick(four, Qt::Key_Left);
+    QVERIFY(control<QRadioButton>(*window_, "op3Dirky")->isChecked());
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("3"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(control<QRadioButton>(*window_, "op20")->isChecked());
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("20"));
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("15"));
+}
+
+void TestParameterControls::frequencyBarsByKeyboard_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("readOut");
+
+    QTest::newRow("left end") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_Home) << 5 << "en" << 0 << "20"
+                              << "3.18";
+    QTest::newRow("one step") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_Right) << 0 << "en" << 1 << "21"
+                              << "3.34";
+    QTest::newRow("at 2, trailing zero dropped") << "op2" << "HScrollKmitočet" << int(Qt::Key_Right) << 1 << "en"
+                                                 << 2 << "22" << "3.5";
+    QTest::newRow("at 137, bare separator") << "op3Dirky" << "HScrollKmitočet" << int(Qt::Key_Left) << 138 << "en"
+                                            << 137 << "157" << "25.";
+    QTest::newRow("at 137, Czech") << "op3Dirky" << "HScrollKmitočet" << int(Qt::Key_Left) << 138 << "cs" << 137
+                                   << "157" << "25,";
+    QTest::newRow("at 137, German") << "op3Dirky" << "HScrollKmitočet" << int(Qt::Key_Left) << 138 << "de" << 137
+                                    << "157" << "25,";
+    QTest::newRow("at 2, Czech") << "op2" << "HScrollKmitočet" << int(Qt::Key_Right) << 1 << "cs" << 2 << "22"
+                                 << "3,5";
+    QTest::newRow("right end") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_End) << 0 << "en" << 180 << "200"
+                               << "31.85";
+    QTest::newRow("right end, German") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_End) << 0 << "de" << 180
+                                       << "200" << "31,85";
+    QTest::newRow("20 slits, left end") << "op20" << "HScrollKmitocet20" << int(Qt::Key_Home) << 10 << "en" << 0
+                                        << "5" << ".8";
+    QTest::newRow("20 slits, left end, Czech") << "op20" << "HScrollKmitocet20" << int(Qt::Key_Home) << 10 << "cs"
+                                               << 0 << "5" << ",8";
+    QTest::newRow("20 slits, at 1") << "op20" << "HScrollKmitocet20" << int(Qt::Key_Right) << 0 << "en" << 1 << "6"
+                                    << ".96";
+    QTest::newRow("20 slits, back to 10") << "op20" << "HScrollKmitocet20" << int(Qt::Key_Left) << 11 << "en" << 10
+                                          << "15" << "2.39";
+    QTest::newRow("20 slits, right end") << "op20" << "HScrollKmitocet20" << int(Qt::Key_End) << 10 << "en" << 40
+                                         << "45" << "7.17";
+}
+
+void TestParameterControls::frequencyBarsByKeyboard()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, bar);
+    QFETCH(int, key);
+    QFETCH(int, from);
+    QFETCH(QString, locale);
+    QFETCH(int, position);
+    QFETCH(QString, frequency);
+    QFETCH(QString, readOut);
+
+    QLocale::setDefault(QLocale(locale));
+    act(option);
+    auto *scrollBar = control<QScrollBar>(*window_, bar.toUtf8().constData());
+    scrollBar->setValue(from);
+    const quint64 stripsBefore = stripsDrawn(*window_);
+    const QString slits = test::text(*window_, "nNdirek");
+
+    scrollBar->setFocus();
+    QTest::keyClick(scrollBar, Qt::Key(key));
+
+    QCOMPARE(scrollBar->value(), position);
+    QCOMPARE(test::text(*window_, "nKmitočet"), frequency);
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), readOut);
+    QCOMPARE(stripsDrawn(*window_) - stripsBefore, 1u);
+    QCOMPARE(test::text(*window_, "nNdirek"), slits);
+}
+
+void TestParameterControls::barsByMouse_data()
+{
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<int>("part");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("frequency, right arrow") << "HScrollKmitočet" << int(QStyle::SC_ScrollBarAddLine) << 0 << 1
+                                            << "nKmitočet" << "21";
+    QTest::newRow("frequency, left arrow") << "HScrollKmitočet" << int(QStyle::SC_ScrollBarSubLine) << 50 << 49
+                                           << "nKmitočet" << "69";
+    QTest::newRow("frequency, trough right of the thumb") << "HScrollKmitočet" << int(QStyle::SC_ScrollBarAddPage)
+                                                          << 0 << 1 << "nKmitočet" << "21";
+    QTest::newRow("frequency, trough left of the thumb") << "HScrollKmitočet" << int(QStyle::SC_ScrollBarSubPage)
+                                                         << 180 << 179 << "nKmitočet" << "199";
+    QTest::newRow("slow-down, right arrow") << "HScrollSpomaleni" << int(QStyle::SC_ScrollBarAddLine) << 0 << 1
+                                            << "nSpomaleni" << "4";
+    QTest::newRow("slow-down, trough") << "HScrollSpomaleni" << int(QStyle::SC_ScrollBarAddPage) << 5000 << 5001
+                                       << "nSpomaleni" << "15004";
+    QTest::newRow("slow-down, left arrow at the left end") << "HScrollSpomaleni" << int(QStyle::SC_ScrollBarSubLine)
+                                                           << 0 << 0 << "nSpomaleni" << "1";
+}
+
+void TestParameterControls::barsByMouse()
+{
+    QFETCH(QString, bar);
+    QFETCH(int, part);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, store);
+    QFETCH(QString, stored);
+
+    auto *scrollBar = control<QScrollBar>(*window_, bar.toUtf8().constData());
+    scrollBar->setValue(from);
+    const QRect target = partOf(scrollBar, QStyle::SubControl(part));
+    QVERIFY(!target.isEmpty());
+    QTest::mouseClick(scrollBar, Qt::LeftButton, {}, target.center());
+    QCOMPARE(scrollBar->value(), to);
+    QCOMPARE(test::text(*window_, store.toUtf8().constData()), stored);
+}
+
+void TestParameterControls::draggingCommitsOnlyOnRelease()
+{
+    auto *scrollBar = control<QScrollBar>(*window_, "HScrollKmitočet");
+    const quint64 stripsBefore = stripsDrawn(*window_);
+    const QPoint grip = partOf(scrollBar, QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
+    for (int dx = 10; dx <= 60; dx += 10)
+        QTest::mouseMove(scrollBar, grip + QPoint(dx, 0));
+    QVERIFY(scrollBar->sliderPosition() > 0);
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
+    QCOMPARE(stripsDrawn(*window_), stripsBefore);
+
+    QTest::mouseRelease(scrollBar, Qt::LeftButton, {}, grip + QPoint(60, 0));
+    QVERIFY(scrollBar->value() > 0);
+    QCOMPARE(test::text(*window_, "nKmitočet"), QString::number(scrollBar->value() + 20));
+    QCOMPARE(stripsDrawn(*window_) - stripsBefore, 1u);
+}
+
+void TestParameterControls::wheelMovesOneCommittedStep_data()
+{
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("to");
+    // Turning the wheel towards the user moves a horizontal bar to the right,
+    // as it scrolls a page of text down.
+    QTest::newRow("towards the user") << -120 << 51;
+    QTest::newRow("away from the user") << 120 << 49;
+}
+
+void TestParameterControls::wheelMovesOneCommittedStep()
+{
+    QFETCH(int, delta);
+    QFETCH(int, to);
+    auto *scrollBar = control<QScrollBar>(*window_, "HScrollKmitočet");
+    scrollBar->setValue(50);
+    const QPoint at = scrollBar->rect().center();
+    QWheelEvent wheel(at, scrollBar->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(scrollBar, &wheel);
+    QCOMPARE(scrollBar->value(), to);
+    QCOMPARE(test::text(*window_, "nKmitočet"), QString::number(to + 20));
+}
+
+void TestParameterControls::gratingBarMaximumIsRaisedOnce()
+{
+    auto *bar20 = control<QScrollBar>(*window_, "HScrollKmitocet20");
+    QCOMPARE(bar20->maximum(), 10);
+    act(QStringLiteral("op20"));
+    QCOMPARE(bar20->maximum(), 40);
+    QCOMPARE(bar20->value(), 10);
+    act(QStringLiteral("op2"));
+    act(QStringLiteral("HScrollKmitočet=7"));
+    QCOMPARE(bar20->maximum(), 40);
+    act(QStringLiteral("op20"));
+    bar20->setFocus();
+    QTest::keyClick(bar20, Qt::Key_End);
+    QCOMPARE(bar20->value(), 40);
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("45"));
+}
+
+void TestParameterControls::slowDown_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("stored");
+
+    QTest::newRow("position 1") << "en" << QList<int>{Qt::Key_Right} << "4";
+    QTest::newRow("one step right and back") << "en" << QList<int>{Qt::Key_Right, Qt::Key_Left} << "1";
+    QTest::newRow("position 10000") << "en" << QList<int>{Qt::Key_End} << "30001";
+    QTest::newRow("position 10000, German: no group separator") << "de" << QList<int>{Qt::Key_End} << "30001";
+    QTest::newRow("position 10000, Czech: no group separator") << "cs" << QList<int>{Qt::Key_End} << "30001";
+    QTest::newRow("position 333, Czech") << "cs" << QList<int>{Qt::Key_End, Qt::Key_Home, Qt::Key_Right} << "4";
+}
+
+void TestParameterControls::slowDown()
+{
+    QFETCH(QString, locale);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, stored);
+
+    QLocale::setDefault(QLocale(locale));
+    auto *bar = control<QScrollBar>(*window_, "HScrollSpomaleni");
+    const QString frequency = test::text(*window_, "nKmitočet");
+    const quint64 stripsBefore = stripsDrawn(*window_);
+    bar->setFocus();
+    for (int key : keys)
+        QTest::keyClick(bar, Qt::Key(key));
+    QCOMPARE(test::text(*window_, "nSpomaleni"), stored);
+    // The factor touches nothing else.
+    QCOMPARE(test::text(*window_, "nKmitočet"), frequency);
+    QCOMPARE(stripsDrawn(*window_), stripsBefore);
+
+    // And changing the slit count or the frequency leaves it alone.
+    act(QStringLiteral("op20"));
+    act(QStringLiteral("HScrollKmitocet20=3"));
+    QCOMPARE(test::text(*window_, "nSpomaleni"), stored);
+}
+
+void TestParameterControls::typedReadOutIsReplaced()
+{
+    auto *readOut = control<QLineEdit>(*window_, "nRelKmitočet");
+    readOut->setFocus();
+    QTest::keyClicks(readOut, QStringLiteral("xyz"));
+    QVERIFY(readOut->text().contains(QStringLiteral("xyz")));
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
+    act(QStringLiteral("HScrollKmitočet=1"));
+    QCOMPARE(readOut->text(), QStringLiteral("3.34"));
+}
+
+QTEST_MAIN(TestParameterControls)
+#include "test_parameter_controls.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+// Finding the window's controls by their design names, as a user's script would.
+
+#include "app/drawing_surface.h"
+#include "app/main_window.h"
+
+#include <QLineEdit>
+#include <QtTest>
+
+namespace korvane::test {
+
+template<typename T>
+T *control(QWidget &window, const char *name)
+{
+    T *found = window.findChild<T *>(QString::fromUtf8(name));
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+inline QString text(QWidget &window, const char *name)
+{
+    return control<QLineEdit>(window, name)->text();
+}
+
+// How many whole strips have been drawn: each strip is 5001 dots.
+inline quint64 stripsDrawn(MainWindow &window)
+{
+    return window.surface().circlesDrawn() / 5001;
+}
+
+} // namespace korvane::test
