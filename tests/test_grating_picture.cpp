@@ -12,7 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-class TestGratingPicture : public QObject {
+class TestGratingPicture : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -49,7 +50,7 @@ struct ToolRun {
     QByteArray standardError;
 };
 
-ToolRun runTool(const QStringList& arguments)
+ToolRun runTool(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral(MAKE_GRATING_PATH), arguments);
@@ -98,8 +99,7 @@ void TestGratingPicture::toolRejectsBadInvocation_data()
 
     QTest::newRow("no argument") << QStringList{};
     QTest::newRow("two arguments") << QStringList{QStringLiteral("a.bmp"), QStringLiteral("b.bmp")};
-    QTest::newRow("directory does not exist")
-        << QStringList{QStringLiteral("/nonexistent-korvane-dir/grating.bmp")};
+    QTest::newRow("directory does not exist") << QStringList{QStringLiteral("/nonexistent-korvane-dir/grating.bmp")};
 }
 
 void TestGratingPicture::toolRejectsBadInvocation()
@@ -150,9 +150,9 @@ void TestGratingPicture::headerField()
     QFETCH(qint64, expected);
 
     QVERIFY(bytes_.size() >= offset + width);
-    const char* field = bytes_.constData() + offset;
-    const qint64 actual = width == 2 ? qint64(qFromLittleEndian<quint16>(field))
-                                     : qint64(qFromLittleEndian<qint32>(field));
+    const char *field = bytes_.constData() + offset;
+    const qint64 actual =
+        width == 2 ? qint64(qFromLittleEndian<quint16>(field)) : qint64(qFromLittleEndian<qint32>(field));
     QCOMPARE(actual, expected);
 }
 
@@ -207,8 +207,7 @@ void TestGratingPicture::pixelColour()
 // Antialiasing or a stray blend would show as a colour outside the palette.
 void TestGratingPicture::onlyListedColours()
 {
-    const QList<QRgb> palette{kBackground.rgb(), kBar.rgb(), kWhite.rgb(),
-                              kBlue.rgb(),       kGreen.rgb(), kRed.rgb()};
+    const QList<QRgb> palette{kBackground.rgb(), kBar.rgb(), kWhite.rgb(), kBlue.rgb(), kGreen.rgb(), kRed.rgb()};
     for (int y = 0; y < image_.height(); ++y) {
         for (int x = 0; x < image_.width(); ++x) {
             const QRgb pixel = image_.pixel(x, y);

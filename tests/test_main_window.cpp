@@ -45,6 +45,7 @@ private slots:
     void exitEndsTheProgram();
     void resizingMovesNothing();
     void drawingSurvivesCoveringTheWindow();
+    void flushShowsDrawingAtOnce();
     void gratingPictureIsShown();
 
 private:
@@ -406,6 +407,39 @@ void TestMainWindow::drawingSurvivesCoveringTheWindow()
     const QImage shown = window_->grab().toImage();
     QCOMPARE(shown.pixelColor(300, 333), surface.foregroundColour());
     QCOMPARE(shown.pixelColor(300, 340), DrawingSurface::kBackColour);
+}
+
+namespace {
+
+// Collects the regions the surface is asked to paint.
+class PaintSpy : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void TestMainWindow::flushShowsDrawingAtOnce()
+{
+    DrawingSurface &surface = window_->surface();
+    QCoreApplication::processEvents();
+    PaintSpy spy;
+    surface.installEventFilter(&spy);
+
+    // As a long handler would: draw, then flush without returning to the loop.
+    surface.line(3000, 6000, 4500, 6000);
+    surface.flush();
+    QVERIFY(spy.painted.contains(QPoint(250, 400)));
+    QVERIFY(!spy.painted.contains(QPoint(600, 100))); // only the changed region
 }
 
 void TestMainWindow::gratingPictureIsShown()

@@ -72,9 +72,13 @@ constexpr std::array<Maximum, 7> kMaxima{{
     {198, 2, 17, 13, kWhite},
 }};
 
-class Picture {
+class Picture
+{
 public:
-    Picture() : pixels_(static_cast<std::size_t>(kWidth * kHeight), kBackground) {}
+    Picture()
+        : pixels_(static_cast<std::size_t>(kWidth * kHeight), kBackground)
+    {
+    }
 
     void set(int x, int y, Rgb colour)
     {
@@ -125,7 +129,7 @@ private:
 };
 
 // The wedge's wide side covers the pixel columns column-half .. column+half.
-void drawWedge(Picture& picture, int apexX, int apexY, int baseY, int column, int width, Rgb colour)
+void drawWedge(Picture &picture, int apexX, int apexY, int baseY, int column, int width, Rgb colour)
 {
     const int half = (width - 1) / 2;
     picture.wedge(apexX, apexY, baseY, 2 * (column - half), 2 * (column + half + 1), colour);
@@ -134,27 +138,25 @@ void drawWedge(Picture& picture, int apexX, int apexY, int baseY, int column, in
 Picture draw()
 {
     Picture picture;
-    for (const Maximum& m : kMaxima)
-        drawWedge(picture, 2 * kFanColumn + 1, 2 * kFanEdgeRow, 2 * kBeamEndEdgeRow, m.column,
-                  m.beamWidth, m.colour);
+    for (const Maximum &m : kMaxima)
+        drawWedge(picture, 2 * kFanColumn + 1, 2 * kFanEdgeRow, 2 * kBeamEndEdgeRow, m.column, m.beamWidth, m.colour);
     picture.fill(kScreen.rows, kScreen.columns, kBar);
-    for (const Maximum& m : kMaxima)
-        drawWedge(picture, 2 * m.column + 1, 2 * m.apexRow, 2 * kSpikeBaseEdgeRow, m.column,
-                  m.spikeWidth, m.colour);
+    for (const Maximum &m : kMaxima)
+        drawWedge(picture, 2 * m.column + 1, 2 * m.apexRow, 2 * kSpikeBaseEdgeRow, m.column, m.spikeWidth, m.colour);
     picture.fill(kGrating.rows, kGrating.columns, kBar);
-    for (const Span& slit : kSlits)
+    for (const Span &slit : kSlits)
         picture.fill(kGrating.rows, slit, kBackground);
     picture.fill(kIncomingLight.rows, kIncomingLight.columns, kWhite);
     return picture;
 }
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t value)
+void put16(std::vector<std::uint8_t> &out, std::uint32_t value)
 {
     out.push_back(static_cast<std::uint8_t>(value & 0xFFu));
     out.push_back(static_cast<std::uint8_t>((value >> 8) & 0xFFu));
 }
 
-void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
+void put32(std::vector<std::uint8_t> &out, std::uint32_t value)
 {
     put16(out, value & 0xFFFFu);
     put16(out, value >> 16);
@@ -163,7 +165,7 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
 // Uncompressed, bottom-up, 24 bits per pixel: the form every BMP reader
 // accepts. A row of 392 pixels is 1176 bytes, already a multiple of four, so
 // rows need no padding.
-std::vector<std::uint8_t> encodeBmp(const Picture& picture)
+std::vector<std::uint8_t> encodeBmp(const Picture &picture)
 {
     constexpr std::uint32_t kHeaderSize = 14 + 40;
     constexpr std::uint32_t kRowSize = kWidth * 3;
@@ -204,7 +206,7 @@ std::vector<std::uint8_t> encodeBmp(const Picture& picture)
 
 } // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (argc != 2) {
         std::cerr << "usage: make_grating OUT.bmp\n";
@@ -216,7 +218,7 @@ int main(int argc, char* argv[])
         std::cerr << "make_grating: cannot open " << argv[1] << " for writing\n";
         return 1;
     }
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     file.close();
     if (!file) {
         std::cerr << "make_grating: cannot write " << argv[1] << '\n';
