@@ -13,6 +13,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <utility>
+
 namespace korvane {
 
 namespace {
@@ -37,6 +39,16 @@ constexpr FontSpec kDialogFont{"MS Sans Serif", 11, false};
 // in the stand-in face at 13 px and would scroll; one pixel smaller shows it whole.
 constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 12, false};
 
+// Every control starts the same way: its design name and its place.
+template<typename Widget, typename... Args>
+Widget *placed(const char *name, QRect place, Args &&...args)
+{
+    auto *widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(place);
+    return widget;
+}
+
 QFont makeFont(const FontSpec &spec)
 {
     QFont font(QString::fromLatin1(spec.family));
@@ -56,9 +68,7 @@ void setBackColour(QWidget *widget, QPalette::ColorRole role)
 // A visible text box used as a caption or read-out: editable, borderless, grey.
 QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text, QRect place, const FontSpec &font)
 {
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(place);
+    auto *box = placed<QLineEdit>(name, place, text, parent);
     box->setFont(makeFont(font));
     box->setFrame(false);
     setBackColour(box, QPalette::Base);
@@ -69,9 +79,7 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text, QR
 // A value store: a text box that nobody sees and no key or click reaches.
 QLineEdit *valueStore(QWidget *parent, const char *name, const QString &text, QRect place)
 {
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromUtf8(name));
-    box->setGeometry(place);
+    auto *box = placed<QLineEdit>(name, place, text, parent);
     box->setFocusPolicy(Qt::NoFocus);
     box->hide();
     return box;
@@ -79,9 +87,7 @@ QLineEdit *valueStore(QWidget *parent, const char *name, const QString &text, QR
 
 QPushButton *commandButton(QWidget *parent, const char *name, const QString &caption, QRect place)
 {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(place);
+    auto *button = placed<QPushButton>(name, place, caption, parent);
     button->setFont(makeFont(kButtonFont));
     // Enter acts on the focused button as Space does; no button is the default.
     button->setAutoDefault(true);
@@ -113,9 +119,7 @@ protected:
 
 QScrollBar *scrollBar(QWidget *parent, const char *name, QRect place, int maximum)
 {
-    auto *bar = new ParameterBar(parent);
-    bar->setObjectName(QString::fromUtf8(name));
-    bar->setGeometry(place);
+    auto *bar = placed<ParameterBar>(name, place, parent);
     bar->setRange(0, maximum);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -130,9 +134,7 @@ QScrollBar *scrollBar(QWidget *parent, const char *name, QRect place, int maximu
 
 QLabel *pictureBox(QWidget *parent, const char *name, QRect place)
 {
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(QString::fromUtf8(name));
-    picture->setGeometry(place);
+    auto *picture = placed<QLabel>(name, place, parent);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setFocusPolicy(Qt::StrongFocus);
     setBackColour(picture, QPalette::Window);
@@ -141,9 +143,7 @@ QLabel *pictureBox(QWidget *parent, const char *name, QRect place)
 
 QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &caption, QRect place)
 {
-    auto *option = new QRadioButton(caption, frame);
-    option->setObjectName(QString::fromUtf8(name));
-    option->setGeometry(place);
+    auto *option = placed<QRadioButton>(name, place, caption, frame);
     option->setFont(makeFont(kDialogFont));
     option->setFocusPolicy(Qt::ClickFocus); // until selected: see the window's wiring
     setBackColour(option, QPalette::Window);
@@ -174,9 +174,8 @@ Controls createControls(QWidget *window)
     c.Picture2 = pictureBox(window, "Picture2", twipsRect(5520, 720, 5775, 2055));
     c.Picture2->setPixmap(QPixmap(QStringLiteral(":/res/grating.bmp")));
 
-    c.nNomKmitočet = new QGroupBox(QStringLiteral("Number of slits"), window);
-    c.nNomKmitočet->setObjectName(QStringLiteral("nNomKmitočet"));
-    c.nNomKmitočet->setGeometry(twipsRect(1440, 720, 2175, 615));
+    c.nNomKmitočet =
+        placed<QGroupBox>("nNomKmitočet", twipsRect(1440, 720, 2175, 615), QStringLiteral("Number of slits"), window);
     c.nNomKmitočet->setFont(makeFont(kSmallFont));
     c.nNomKmitočet->setFocusPolicy(Qt::NoFocus);
     setBackColour(c.nNomKmitočet, QPalette::Window);

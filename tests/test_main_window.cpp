@@ -59,10 +59,7 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::init()
 {
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_ = test::openWindow();
 }
 
 void TestMainWindow::cleanup()

@@ -66,10 +66,7 @@ private:
 void TestParameterControls::init()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_ = test::openWindow();
 }
 
 void TestParameterControls::cleanup()

@@ -5,10 +5,24 @@
 #include "app/drawing_surface.h"
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QtTest>
 
+#include <memory>
+
 namespace korvane::test {
+
+// The window as a user first meets it: shown, active, exposed.
+inline std::unique_ptr<MainWindow> openWindow()
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qFatal("the window was never exposed");
+    return window;
+}
 
 template<typename T>
 T *control(QWidget &window, const char *name)
