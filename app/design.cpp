@@ -1,5 +1,6 @@
 #include "app/design.h"
 
+#include "app/drawing_surface.h"
 #include "app/twips.h"
 
 #include <QFont>
@@ -19,8 +20,6 @@ namespace korvane {
 
 namespace {
 
-const QColor kGrey(0xC0, 0xC0, 0xC0);
-
 // Design point sizes at 96 dpi, as whole pixels so that the layout does not
 // depend on the screen's reported dpi: 14.25 pt = 19 px, 9.75 pt = 13 px,
 // 12 pt = 16 px, 8.25 pt (the default dialog font) = 11 px.
@@ -35,8 +34,8 @@ constexpr FontSpec kSmallFont{"MS Sans Serif", 13, false};
 constexpr FontSpec kSmallBoldFont{"MS Sans Serif", 13, true};
 constexpr FontSpec kCaptionFont{"MS Sans Serif", 16, false};
 constexpr FontSpec kDialogFont{"MS Sans Serif", 11, false};
-// "Number of wavelengths per slits spacing " is 4 pixels too wide for its box
-// in the stand-in face at 13 px and would scroll; one pixel smaller shows it whole.
+// "Number of wavelengths per slits spacing " in the stand-in face at 13 px is a
+// pixel too wide for its box and would scroll; at 12 px it shows whole.
 constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 12, false};
 
 // Every control starts the same way: its design name and its place.
@@ -49,18 +48,23 @@ Widget *placed(const char *name, QRect place, Args &&...args)
     return widget;
 }
 
+QFont makeFont(const char *family, int pixelSize, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 QFont makeFont(const FontSpec &spec)
 {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(spec.pixelSize);
-    font.setBold(spec.bold);
-    return font;
+    return makeFont(spec.family, spec.pixelSize, spec.bold);
 }
 
 void setBackColour(QWidget *widget, QPalette::ColorRole role)
 {
     QPalette palette = widget->palette();
-    palette.setColor(role, kGrey);
+    palette.setColor(role, DrawingSurface::kBackColour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
@@ -154,6 +158,11 @@ QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &ca
 
 const SurfaceLabel labKlepnete{"labKlepnete", "Please press button Start", 3120, 4080, 3495, 495,
                                "Times New Roman", 21, true};
+
+QFont SurfaceLabel::font() const
+{
+    return makeFont(family, pixelSize, bold);
+}
 
 void installFontSubstitutes()
 {

@@ -4,6 +4,7 @@
 // stacking and tab order. Nothing here has behaviour; the handlers live in
 // controls/ and sim/, and the window wires them up.
 
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -49,6 +50,8 @@ struct SurfaceLabel {
     const char *family;
     int pixelSize;
     bool bold;
+
+    QFont font() const;
 };
 extern const SurfaceLabel labKlepnete;
 

@@ -7,7 +7,6 @@
 #include "controls/slit_count.h"
 #include "controls/slow_down.h"
 
-#include <QFont>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -36,11 +35,8 @@ MainWindow::MainWindow(QWidget *parent)
     // The start-up selection drew the strip while the window was not yet on
     // screen; none of that is seen: the window opens on the bare surface.
     surface_->erase();
-    QFont labelFont(QString::fromLatin1(labKlepnete.family));
-    labelFont.setPixelSize(labKlepnete.pixelSize);
-    labelFont.setBold(labKlepnete.bold);
     surface_->paintCaption(twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height),
-                           QString::fromLatin1(labKlepnete.caption), labelFont);
+                           QString::fromLatin1(labKlepnete.caption), labKlepnete.font());
 
     resize(kClientSize);
     controls_.cmdStart->setFocus();

@@ -223,9 +223,7 @@ void TestMainWindow::captionsAreShownWhole()
 {
     QFETCH(QString, name);
     if (name.isEmpty()) {
-        QFont font(QString::fromLatin1(labKlepnete.family));
-        font.setPixelSize(labKlepnete.pixelSize);
-        font.setBold(labKlepnete.bold);
+        const QFont font = labKlepnete.font();
         const QRect box = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box.size()), Qt::TextWordWrap,
                                                              QString::fromLatin1(labKlepnete.caption));
