@@ -36,10 +36,59 @@ QColor DrawingSurface::foregroundColour() const
     return palette().color(QPalette::ButtonText);
 }
 
-int DrawingSurface::toDevice(float twips) const
+namespace {
+
+// Nothing this far outside the picture can ever be seen. Lines are cut here
+// so that the painter's fixed-point arithmetic never meets the astronomic bar
+// heights that a damaged value store could produce.
+constexpr double kFar = 1 << 20;
+
+// Cuts the segment to the square of half-side kFar (Liang-Barsky); false when
+// nothing of it is inside. Segments that lie inside are returned untouched.
+bool clipToFar(QPointF &from, QPointF &to)
+{
+    const QRectF box(-kFar, -kFar, 2 * kFar, 2 * kFar);
+    if (box.contains(from) && box.contains(to))
+        return true;
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    double enter = 0.0;
+    double leave = 1.0;
+    const auto edge = [&](double p, double q) {
+        if (p == 0.0)
+            return q >= 0.0;
+        const double t = q / p;
+        if (p < 0.0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        return enter <= leave;
+    };
+    if (!(edge(-dx, from.x() + kFar) && edge(dx, kFar - from.x()) && edge(-dy, from.y() + kFar)
+          && edge(dy, kFar - from.y())))
+        return false;
+    const QPointF start = from;
+    from = start + QPointF(dx, dy) * enter;
+    to = start + QPointF(dx, dy) * leave;
+    return true;
+}
+
+bool finite(float a, float b)
+{
+    return std::isfinite(a) && std::isfinite(b);
+}
+
+QPoint snapped(QPointF device)
 {
     // Twips snap to the nearest device pixel, as the original scale mapping did.
-    return static_cast<int>(std::lround(static_cast<double>(twips) * scale_ / kTwipsPerPixel));
+    return {static_cast<int>(std::lround(device.x())), static_cast<int>(std::lround(device.y()))};
+}
+
+} // namespace
+
+double DrawingSurface::toDevice(float twips) const
+{
+    return static_cast<double>(twips) * scale_ / kTwipsPerPixel;
 }
 
 int DrawingSurface::devicePenWidth() const
@@ -47,58 +96,112 @@ int DrawingSurface::devicePenWidth() const
     return std::max(1, static_cast<int>(std::lround(lineWidth_ * scale_)));
 }
 
-void DrawingSurface::line(float x1, float y1, float x2, float y2)
+QPainter &DrawingSurface::painter()
 {
-    line(x1, y1, x2, y2, foregroundColour());
+    if (!painter_.isActive())
+        painter_.begin(&image_);
+    return painter_;
 }
 
-void DrawingSurface::line(float x1, float y1, float x2, float y2, QColor colour)
+void DrawingSurface::endPainting() const
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+QRect DrawingSurface::line(float x1, float y1, float x2, float y2)
+{
+    return line(x1, y1, x2, y2, foregroundColour());
+}
+
+QRect DrawingSurface::line(float x1, float y1, float x2, float y2, QColor colour)
 {
     ++linesDrawn_;
-    const QPoint from(toDevice(x1), toDevice(y1));
-    const QPoint to(toDevice(x2), toDevice(y2));
+    if (!finite(x1, y1) || !finite(x2, y2))
+        return {};
+    QPointF fromF(toDevice(x1), toDevice(y1));
+    QPointF toF(toDevice(x2), toDevice(y2));
+    if (!clipToFar(fromF, toF))
+        return {};
+    const QPoint from = snapped(fromF);
+    const QPoint to = snapped(toF);
     const int width = devicePenWidth();
-    {
-        QPainter painter(&image_);
+    const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
+    if (!bounds.intersects(image_.rect()))
+        return {};
+    if (!drawSpan(from, to, colour)) {
+        QPainter &p = painter();
         // Thin lines include both end pixels; wide ones get round ends.
-        painter.setPen(QPen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
-        painter.drawLine(from, to);
+        p.setPen(QPen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
+        p.drawLine(from, to);
     }
-    changed(QRect(from, to).normalized().adjusted(-width, -width, width, width));
+    changed(bounds);
+    return bounds.intersected(image_.rect());
 }
 
-void DrawingSurface::circle(float x, float y, float radius)
+bool DrawingSurface::drawSpan(QPoint from, QPoint to, QColor colour)
 {
-    circle(x, y, radius, foregroundColour());
+    // A one-pixel row or column, the intensity bars above all, is written
+    // straight into the image: the painter would set exactly these pixels,
+    // both ends included, at many times the cost.
+    if (devicePenWidth() != 1 || (from.x() != to.x() && from.y() != to.y()))
+        return false;
+    const QRect span = QRect(from, to).normalized().intersected(image_.rect());
+    if (span.isEmpty())
+        return true;
+    endPainting();
+    const QRgb rgb = colour.rgb();
+    uchar *const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = span.top(); y <= span.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(bits + y * stride);
+        std::fill(row + span.left(), row + span.right() + 1, rgb);
+    }
+    return true;
 }
 
-void DrawingSurface::circle(float x, float y, float radius, QColor outline)
+QRect DrawingSurface::circle(float x, float y, float radius)
+{
+    return circle(x, y, radius, foregroundColour());
+}
+
+QRect DrawingSurface::circle(float x, float y, float radius, QColor outline)
 {
     ++circlesDrawn_;
-    const QPoint centre(toDevice(x), toDevice(y));
-    const int r = toDevice(radius);
+    if (!finite(x, y) || !std::isfinite(radius))
+        return {};
+    QPointF centreF(toDevice(x), toDevice(y));
+    const double radiusF = std::min(std::fabs(toDevice(radius)), kFar);
+    if (std::fabs(centreF.x()) > kFar || std::fabs(centreF.y()) > kFar)
+        return {};
+    const QPoint centre = snapped(centreF);
+    const int r = static_cast<int>(std::lround(radiusF));
     const int width = devicePenWidth();
+    const QRect bounds = QRect(centre, centre).adjusted(-r - width, -r - width, r + width, r + width);
+    if (!bounds.intersects(image_.rect()))
+        return {};
     if (r == 0 && width == 1) {
         // A circle smaller than a pixel is one pixel: the strip draws 5001 of them.
+        endPainting();
         if (image_.rect().contains(centre))
             image_.setPixel(centre, outline.rgb());
         changed(QRect(centre, QSize(1, 1)));
-        return;
+        return QRect(centre, QSize(1, 1)).intersected(image_.rect());
     }
-    {
-        QPainter painter(&image_);
-        painter.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(fillColour_) : QBrush());
-        if (r == 0)
-            painter.drawPoint(centre);
-        else
-            painter.drawEllipse(centre, r, r);
-    }
-    changed(QRect(centre, centre).adjusted(-r - width, -r - width, r + width, r + width));
+    QPainter &p = painter();
+    p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(fillStyle_ == FillStyle::Solid ? QBrush(fillColour_) : QBrush());
+    if (r == 0)
+        p.drawPoint(centre);
+    else
+        p.drawEllipse(centre, r, r);
+    changed(bounds);
+    return bounds.intersected(image_.rect());
 }
 
 void DrawingSurface::erase()
 {
+    endPainting();
     image_.fill(kBackColour);
     changed(image_.rect());
 }
@@ -106,6 +209,7 @@ void DrawingSurface::erase()
 void DrawingSurface::paintCaption(QRect rect, const QString &text, const QFont &font)
 {
     const QRectF deviceRect(rect.x() * scale_, rect.y() * scale_, rect.width() * scale_, rect.height() * scale_);
+    endPainting();
     {
         QPainter painter(&image_);
         painter.scale(scale_, scale_);
@@ -130,6 +234,7 @@ void DrawingSurface::changed(QRect deviceRect)
 void DrawingSurface::showChanges()
 {
     showQueued_ = false;
+    endPainting();
     if (dirty_.isEmpty())
         return;
     const QRectF logical(dirty_.x() / scale_, dirty_.y() / scale_, dirty_.width() / scale_, dirty_.height() / scale_);
@@ -143,14 +248,22 @@ void DrawingSurface::flush()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+const QImage &DrawingSurface::image() const
+{
+    endPainting();
+    return image_;
+}
+
 QColor DrawingSurface::pixelAt(int x, int y) const
 {
+    endPainting();
     const QPoint device(static_cast<int>(x * scale_), static_cast<int>(y * scale_));
     return image_.rect().contains(device) ? image_.pixelColor(device) : kBackColour;
 }
 
 void DrawingSurface::paintEvent(QPaintEvent *event)
 {
+    endPainting();
     QPainter painter(this);
     const QRect target = event->rect();
     const QRectF source(target.x() * scale_, target.y() * scale_, target.width() * scale_, target.height() * scale_);

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QWidget>
 
@@ -39,11 +40,13 @@ public:
     QColor foregroundColour() const;
 
     // Coordinates and radii in twips. Without a colour, the foreground colour.
-    void line(float x1, float y1, float x2, float y2);
-    void line(float x1, float y1, float x2, float y2, QColor colour);
+    // Each returns the device rectangle it may have changed (empty when the
+    // shape lies wholly outside the picture or a coordinate is not a number).
+    QRect line(float x1, float y1, float x2, float y2);
+    QRect line(float x1, float y1, float x2, float y2, QColor colour);
     // Outlined in the given or foreground colour, filled as the fill state says.
-    void circle(float x, float y, float radius);
-    void circle(float x, float y, float radius, QColor outline);
+    QRect circle(float x, float y, float radius);
+    QRect circle(float x, float y, float radius, QColor outline);
 
     // Paints the whole surface in the back colour.
     void erase();
@@ -58,7 +61,7 @@ public:
 
     // The retained picture in device pixels, and how many device pixels make
     // one logical pixel.
-    const QImage &image() const { return image_; }
+    const QImage &image() const;
     double scale() const { return scale_; }
     // The colour at a logical pixel (its top-left device pixel).
     QColor pixelAt(int x, int y) const;
@@ -71,12 +74,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int toDevice(float twips) const;
+    double toDevice(float twips) const;
     int devicePenWidth() const;
+    QPainter &painter();
+    void endPainting() const;
+    bool drawSpan(QPoint from, QPoint to, QColor colour);
     void changed(QRect deviceRect);
     void showChanges();
 
     QImage image_;
+    // One painter serves a whole burst of drawing: opening one per line would
+    // cost more than the line. It is closed before anything reads the image,
+    // which is why reading is const and closing it is not a change.
+    mutable QPainter painter_;
     double scale_ = 1.0;
     int lineWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;

@@ -1,15 +1,22 @@
 #include "app/main_window.h"
 
 #include "app/drawing_surface.h"
+#include "app/held_input.h"
 #include "app/startup.h"
 #include "app/twips.h"
 #include "controls/frequency.h"
 #include "controls/slit_count.h"
 #include "controls/slow_down.h"
 
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
@@ -64,8 +71,58 @@ void MainWindow::connectHandlers()
             [this] { HScrollKmitocet20Change(controls_, *surface_); });
     connect(c.HScrollSpomaleni, &QScrollBar::valueChanged, this, [this] { HScrollSpomaleniChange(controls_); });
 
-    connect(c.cmdStart, &QPushButton::clicked, this, &MainWindow::startRequested);
+    connect(c.cmdStart, &QPushButton::clicked, this, &MainWindow::runStart);
     connect(c.cmdKonec, &QPushButton::clicked, this, &QWidget::close);
+}
+
+std::chrono::nanoseconds MainWindow::frameInterval() const
+{
+    if (frameInterval_.count() > 0)
+        return frameInterval_;
+    // As often as the display can show a frame, but never less than 50 a second.
+    const double hz = screen() ? screen()->refreshRate() : 60.0;
+    const double seconds = std::clamp(1.0 / (hz > 0.0 ? hz : 60.0), 1.0 / 120.0, 1.0 / 50.0);
+    return std::chrono::nanoseconds(std::llround(seconds * 1e9));
+}
+
+void MainWindow::runStart()
+{
+    if (running_) {
+        // Only a click made by code can get here during a run; it runs next,
+        // as a user's click held back during the run does.
+        ++startsPending_;
+        return;
+    }
+    running_ = true;
+    {
+        HeldInput held;
+        lastRun_ = RunStart(controls_, *surface_, *runClock_, frameInterval());
+    }
+    running_ = false;
+
+    for (; startsPending_ > 0; --startsPending_)
+        QMetaObject::invokeMethod(this, &MainWindow::runStart, Qt::QueuedConnection);
+    if (closePending_) {
+        closePending_ = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+    // Input the window system held back is waiting in the toolkit's queue,
+    // where a dispatcher asleep in poll() would not see it until some other
+    // event came; wake it so the input is handled now.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+    emit runFinished();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (running_) {
+        // A run cannot be cut short: the window closes after its last column.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 } // namespace korvane

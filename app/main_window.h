@@ -4,8 +4,12 @@
 // each control event wired to its handler.
 
 #include "app/design.h"
+#include "sim/animation_run.h"
+#include "sim/pacer.h"
 
 #include <QWidget>
+
+#include <chrono>
 
 namespace korvane {
 
@@ -24,15 +28,37 @@ public:
     Controls &controls() { return controls_; }
     DrawingSurface &surface() { return *surface_; }
 
+    // The Start run keeps time by this clock (the machine's, unless a test
+    // puts in its own) and shows frames at this interval (by default the
+    // screen's refresh interval, between 1/120 and 1/50 second).
+    void setRunClock(PaceClock &clock) { runClock_ = &clock; }
+    void setFrameInterval(std::chrono::nanoseconds interval) { frameInterval_ = interval; }
+    std::chrono::nanoseconds frameInterval() const;
+
+    bool running() const { return running_; }
+    const RunReport &lastRun() const { return lastRun_; }
+
 signals:
-    // Emitted by the Start button; the run itself is wired up by its owner.
-    void startRequested();
+    // After each Start run, once its held input has been handed back.
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void connectHandlers();
+    void runStart();
 
     DrawingSurface *surface_ = nullptr;
     Controls controls_;
+
+    SteadyPaceClock steadyClock_;
+    PaceClock *runClock_ = &steadyClock_;
+    std::chrono::nanoseconds frameInterval_{0};
+    bool running_ = false;
+    int startsPending_ = 0;
+    bool closePending_ = false;
+    RunReport lastRun_;
 };
 
 } // namespace korvane

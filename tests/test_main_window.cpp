@@ -334,7 +334,7 @@ void TestMainWindow::buttonKeys()
     QFETCH(bool, started);
     QFETCH(bool, closed);
 
-    QSignalSpy startSpy(window_.get(), &MainWindow::startRequested);
+    QSignalSpy startSpy(window_.get(), &MainWindow::runFinished);
     QWidget *target = control<QWidget>(*window_, button.toUtf8().constData());
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));

@@ -1,0 +1,43 @@
+#pragma once
+
+// Holds back the user's input while a long handler runs and hands it back, in
+// the order it came, when the handler ends. Input from the window system is
+// already kept back by processing events with ExcludeUserInputEvents; this
+// catches input that arrives as posted events (synthesised clicks and keys),
+// which that flag lets through and which would otherwise run a handler nested
+// inside the long one.
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+#include <vector>
+
+class QEvent;
+
+namespace korvane {
+
+class HeldInput : public QObject
+{
+public:
+    HeldInput();
+    // Posts every held event back to its receiver, oldest first.
+    ~HeldInput() override;
+
+    HeldInput(const HeldInput &) = delete;
+    HeldInput &operator=(const HeldInput &) = delete;
+
+    std::size_t count() const { return held_.size(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Held {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    std::vector<Held> held_;
+};
+
+} // namespace korvane

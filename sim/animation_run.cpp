@@ -1,0 +1,131 @@
+#include "sim/animation_run.h"
+
+#include "app/design.h"
+#include "app/drawing_surface.h"
+#include "sim/locale_text.h"
+#include "sim/pacer.h"
+#include "sim/phasor_model.h"
+#include "sim/vector_state.h"
+#include "sim/wave_strip.h"
+
+#include <QLineEdit>
+
+#include <optional>
+#include <vector>
+
+namespace korvane {
+
+namespace {
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+// The white stubs under the slits are drawn again in every column, N of them
+// a column, which would be most of the run's drawing. Drawing a stub over its
+// own earlier drawing changes no pixel, as long as nothing of another colour
+// has been drawn over it since; so a stub is drawn again only then, and the
+// finished picture is the same as if every stub had been drawn.
+class SlitStubs
+{
+public:
+    explicit SlitStubs(int count)
+        : drawn_(static_cast<std::size_t>(count))
+    {
+    }
+
+    void draw(DrawingSurface &surface, int J)
+    {
+        std::optional<QRect> &drawn = drawn_[static_cast<std::size_t>(J)];
+        if (drawn)
+            return;
+        const auto x = static_cast<float>(SlitX(J));
+        drawn = surface.line(x, static_cast<float>(scene::kDiaphragmY), x, 8500.0f, kWhite);
+        covering_ |= *drawn;
+    }
+
+    // Every drawing in another colour made during the sweep reports here.
+    void touched(QRect changed)
+    {
+        if (!changed.intersects(covering_))
+            return;
+        for (std::optional<QRect> &drawn : drawn_)
+            if (drawn && drawn->intersects(changed))
+                drawn.reset();
+    }
+
+private:
+    // Per slit, the device rectangle of its last stub; none when it must be drawn.
+    std::vector<std::optional<QRect>> drawn_;
+    QRect covering_;
+};
+
+float twips(double value)
+{
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::chrono::nanoseconds frameInterval)
+{
+    const QColor back = DrawingSurface::kBackColour;
+    const QColor ink = surface.foregroundColour();
+
+    // Twips are the surface's only unit, so there is no scale mode to select.
+    surface.setLineWidth(10);
+    for (int y = 1000; y <= 9000; y += 10)
+        surface.line(0.0f, twips(y), 12000.0f, twips(y), back);
+    surface.setLineWidth(1);
+    DrawIncidentWaveAxisAndCurve(surface, *c.nKmitočet);
+
+    // Nothing can change the stores while the run lasts: each is read once.
+    const QString slitCountText = c.nNdirek->text();
+    const std::string slitCountKey = slitCountText.toStdString();
+    const int slits = PhasorCount(numberOrZero(slitCountText));
+    const double L = PhasorLength(slitCountKey);
+    const double f = numberOrZero(c.nKmitočet->text());
+    const double scale = IntensityScale(slitCountKey, f);
+    const double slowDown = numberOrZero(c.nSpomaleni->text());
+
+    surface.setLineWidth(3);
+    surface.line(twips(scene::kDiaphragmLeft), twips(scene::kDiaphragmY), twips(scene::kDiaphragmRight),
+                 twips(scene::kDiaphragmY));
+    surface.setLineWidth(1);
+    const auto screenEnd = twips(scene::kLastColumn);
+    surface.line(twips(scene::kFirstColumn), twips(scene::kScreenY), screenEnd, twips(scene::kScreenY));
+    surface.line(twips(scene::kFirstColumn), twips(scene::kChainBaseY), screenEnd, twips(scene::kChainBaseY));
+    surface.setFillColour(back);
+    surface.setFillStyle(DrawingSurface::FillStyle::Solid);
+    // Grey discs cut the slits into the diaphragm line.
+    for (int J = 0; J < slits; ++J)
+        surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), 50.0f, back);
+
+    Pacer pacer(clock, slowDown, frameInterval, [&surface] { surface.flush(); });
+    SlitStubs stubs(slits);
+    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
+        clearUpperVectorState();
+        const bool rays = P % 100 == 0;
+        const bool chain = P % 200 == 0;
+        const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
+        ChainPoint point = first;
+        for (int J = 0; J < slits; ++J) {
+            surface.setLineWidth(2);
+            stubs.draw(surface, J);
+            surface.setLineWidth(1);
+            if (rays)
+                surface.line(twips(SlitX(J)), twips(scene::kDiaphragmY), twips(P), twips(scene::kScreenY), kWhite);
+            const ChainPoint next = PhasorStep(point, J, P, f, L);
+            if (chain)
+                stubs.touched(surface.line(twips(point.x), twips(point.y), twips(next.x), twips(next.y), ink));
+            point = next;
+        }
+        const double height = RawIntensity(first, point) * scale;
+        stubs.touched(surface.line(twips(P), twips(scene::kScreenY), twips(P), twips(scene::kScreenY - height), ink));
+        pacer.columnDone();
+    }
+    pacer.finish();
+
+    ShowRelativeFrequency(*c.nKmitočet, *c.nRelKmitočet, "#.##");
+    return {pacer.framesShown(), pacer.sleeps()};
+}
+
+} // namespace korvane

@@ -1,0 +1,74 @@
+#pragma once
+
+// Paces the Start run's sweep: after every column a pause of S x 1/3
+// microsecond is owed, S being the slow-down factor. The pause is slept, not
+// spun: columns are drawn until the pause owed reaches the next frame's
+// moment, then the run sleeps up to that moment and shows the frame, so a slow
+// run wakes once a frame and a frame comes at the display's rate however long
+// the pause. Everything is measured against the clock: oversleeping and the
+// time frames take are taken off the pause still owed, so a run at S lasts as
+// long as the same run without pause plus the pause, not plus its frames.
+
+#include <chrono>
+#include <functional>
+
+namespace korvane {
+
+class PaceClock
+{
+public:
+    using Time = std::chrono::steady_clock::time_point;
+    virtual ~PaceClock() = default;
+    virtual Time now() = 0;
+    virtual void sleepUntil(Time deadline) = 0;
+};
+
+// The machine's monotonic clock; sleeping gives the processor away.
+class SteadyPaceClock final : public PaceClock
+{
+public:
+    Time now() override;
+    void sleepUntil(Time deadline) override;
+};
+
+class Pacer
+{
+public:
+    using Duration = std::chrono::nanoseconds;
+
+    // The largest factor the slow-down bar sets; a store damaged beyond it is
+    // held there, so a run lasts two minutes at most and never hangs.
+    static constexpr double kMaxSlowDown = 30001.0;
+
+    // A slow-down factor that is negative or not a number gives no pause.
+    // Frames come at least a millisecond apart.
+    Pacer(PaceClock &clock, double slowDown, Duration frameInterval, std::function<void()> showFrame);
+
+    // The pause one column owes, in nanoseconds (fractional).
+    double pausePerColumn() const { return pausePerColumn_; }
+
+    // After each column: owe its pause, show a frame when one is due, and
+    // sleep up to the next frame once the pause owed reaches it.
+    void columnDone();
+    // After the last column: sleep whatever pause is still owed.
+    void finish();
+
+    int framesShown() const { return frames_; }
+    int sleeps() const { return sleeps_; }
+
+private:
+    void showFrame(PaceClock::Time now);
+    void sleepOwed(PaceClock::Time now, PaceClock::Time limit);
+
+    PaceClock &clock_;
+    double pausePerColumn_ = 0.0;
+    Duration frameInterval_;
+    std::function<void()> showFrame_;
+    PaceClock::Time nextFrame_;
+    // Nanoseconds of pause owed; negative after an oversleep, as credit.
+    double owed_ = 0.0;
+    int frames_ = 0;
+    int sleeps_ = 0;
+};
+
+} // namespace korvane
