@@ -78,6 +78,14 @@ bool finite(float a, float b)
     return std::isfinite(a) && std::isfinite(b);
 }
 
+// The pixels from one corner to the other, both included. QRect(a, b).normalized()
+// would lose a pixel when b lies above or left of a.
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
+
 QPoint snapped(QPointF device)
 {
     // Twips snap to the nearest device pixel, as the original scale mapping did.
@@ -126,7 +134,7 @@ QRect DrawingSurface::line(float x1, float y1, float x2, float y2, QColor colour
     const QPoint from = snapped(fromF);
     const QPoint to = snapped(toF);
     const int width = devicePenWidth();
-    const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
+    const QRect bounds = spanning(from, to).adjusted(-width, -width, width, width);
     if (!bounds.intersects(image_.rect()))
         return {};
     if (!drawSpan(from, to, colour)) {
@@ -146,7 +154,7 @@ bool DrawingSurface::drawSpan(QPoint from, QPoint to, QColor colour)
     // both ends included, at many times the cost.
     if (devicePenWidth() != 1 || (from.x() != to.x() && from.y() != to.y()))
         return false;
-    const QRect span = QRect(from, to).normalized().intersected(image_.rect());
+    const QRect span = spanning(from, to).intersected(image_.rect());
     if (span.isEmpty())
         return true;
     endPainting();

@@ -1,0 +1,376 @@
+// The Start run: the finished picture, its identity with drawing every
+// element as listed, damaged stores, and input and closing during a run.
+
+#include "fake_clock.h"
+#include "window_fixture.h"
+
+#include "app/design.h"
+#include "sim/animation_run.h"
+#include "sim/locale_text.h"
+#include "sim/phasor_model.h"
+#include "sim/wave_strip.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <chrono>
+#include <cmath>
+#include <memory>
+
+using namespace korvane;
+using namespace std::chrono_literals;
+using korvane::test::FakeClock;
+using korvane::test::control;
+
+namespace {
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+// The value stores and read-out a run needs, on a surface of their own.
+struct Bench {
+    QLineEdit nNdirek, nKmitočet, nSpomaleni, nRelKmitočet;
+    Controls controls;
+    DrawingSurface surface;
+    FakeClock clock;
+
+    Bench(const QString &slits, const QString &f, const QString &slowDown)
+        : nNdirek(slits)
+        , nKmitočet(f)
+        , nSpomaleni(slowDown)
+    {
+        controls.nNdirek = &nNdirek;
+        controls.nKmitočet = &nKmitočet;
+        controls.nSpomaleni = &nSpomaleni;
+        controls.nRelKmitočet = &nRelKmitočet;
+    }
+
+    RunReport run() { return RunStart(controls, surface, clock, 16ms); }
+};
+
+// The run as listed, element by element: every stub in every column, no
+// shortcut of any kind.
+void drawEveryElement(DrawingSurface &s, const QLineEdit &nNdirek, const QLineEdit &nKmitočet)
+{
+    const QColor grey = DrawingSurface::kBackColour;
+    s.setLineWidth(10);
+    for (int y = 1000; y <= 9000; y += 10)
+        s.line(0, float(y), 12000, float(y), grey);
+    s.setLineWidth(1);
+    DrawIncidentWaveAxisAndCurve(s, nKmitočet);
+    const std::string text = nNdirek.text().toStdString();
+    const double N = numberOrZero(nNdirek.text());
+    const double L = PhasorLength(text);
+    const double f = numberOrZero(nKmitočet.text());
+    s.setLineWidth(3);
+    s.line(1000, 8000, 11500, 8000);
+    s.setLineWidth(1);
+    s.line(0, 6500, 11950, 6500);
+    s.line(0, 3500, 11950, 3500);
+    s.setFillColour(grey);
+    s.setFillStyle(DrawingSurface::FillStyle::Solid);
+    for (double x = 9000; x <= 9000 + 100 * (N - 1); x += 100)
+        s.circle(float(x), 8000, 50, grey);
+    for (int P = 0; P <= 11950; ++P) {
+        ChainPoint c{double(P), 3500};
+        for (int J = 0; J <= N - 1; ++J) {
+            s.setLineWidth(2);
+            s.line(float(SlitX(J)), 8000, float(SlitX(J)), 8500, kWhite);
+            s.setLineWidth(1);
+            if (P % 100 == 0)
+                s.line(float(SlitX(J)), 8000, float(P), 6500, kWhite);
+            const ChainPoint next = PhasorStep(c, J, P, f, L);
+            if (P % 200 == 0)
+                s.line(float(c.x), float(c.y), float(next.x), float(next.y));
+            c = next;
+        }
+        const double scaled = RawIntensity({double(P), 3500}, c) * IntensityScale(text, f);
+        s.line(float(P), 6500, float(P), float(6500 - scaled));
+    }
+}
+
+// The topmost ink pixel of a logical column, from `from` downwards.
+int topOfInk(DrawingSurface &s, int x, int from, int to)
+{
+    for (int y = from; y <= to; ++y)
+        if (s.pixelAt(x, y) == s.foregroundColour())
+            return y;
+    return -1;
+}
+
+QPoint pixel(double x, double y)
+{
+    return {int(std::lround(x / 15.0)), int(std::lround(y / 15.0))};
+}
+
+// A click posted as the window system would queue it, to arrive during a run.
+void postClick(QWidget *target)
+{
+    const QPointF at(target->rect().center());
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                                                            type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                             : Qt::NoButton,
+                                                            Qt::NoModifier));
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestAnimationRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void finishedPictureOfTwoSlits();
+    void sameAsDrawingEveryElement_data();
+    void sameAsDrawingEveryElement();
+    void secondStartDrawsTheSamePicture();
+    void damagedStoresNeitherHangNorCrash_data();
+    void damagedStoresNeitherHangNorCrash();
+    void framesAreShownDuringTheRun();
+    void inputDuringARunIsHandledAfterIt();
+    void secondStartDuringARunRunsAfterIt();
+    void closeDuringARunWaitsForTheSweep_data();
+    void closeDuringARunWaitsForTheSweep();
+
+private:
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<FakeClock> clock_;
+};
+
+void TestAnimationRun::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestAnimationRun::init()
+{
+    window_ = test::openWindow();
+    // Every reading of the clock costs 100 us of make-believe work, so a run
+    // spans about a simulated second and shows frames, in no real time.
+    clock_ = std::make_unique<FakeClock>(100us);
+    window_->setRunClock(*clock_);
+    window_->setFrameInterval(16ms);
+}
+
+void TestAnimationRun::cleanup()
+{
+    window_.reset();
+    clock_.reset();
+}
+
+void TestAnimationRun::finishedPictureOfTwoSlits()
+{
+    control<QRadioButton>(*window_, "op2")->click();
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
+    control<QLineEdit>(*window_, "nSpomaleni")->setText(QStringLiteral("0"));
+    QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+    DrawingSurface &s = window_->surface();
+
+    // Midway between the slits the bar is 1920 twips tall: from row 433 (6500)
+    // up to row 305 (4580), the tallest of the bars that share the column.
+    QCOMPARE(topOfInk(s, 603, 262, 433), 305);
+
+    // Grey discs of radius 50 twips (3 px) cut the slits at 9000 and 9100
+    // into the 3-pixel diaphragm line at row 533.
+    QCOMPARE(s.pixelAt(590, 533), s.foregroundColour());
+    QCOMPARE(s.pixelAt(598, 533), DrawingSurface::kBackColour);
+    QCOMPARE(s.pixelAt(609, 533), DrawingSurface::kBackColour);
+    QCOMPARE(s.pixelAt(620, 533), s.foregroundColour());
+    // White stubs below both slits.
+    QCOMPARE(s.pixelAt(600, 550), kWhite);
+    QCOMPARE(s.pixelAt(607, 550), kWhite);
+
+    // The last rays go to column 11900 (pixel 793): three rows below the
+    // screen line they pass x = 787, where no ray to 11800 comes near; a ray
+    // to 11950 would pass x = 791.
+    QCOMPARE(s.pixelAt(787, 436), kWhite);
+    QCOMPARE(s.pixelAt(791, 436), DrawingSurface::kBackColour);
+
+    // The last chain starts at column 11800; its joint and end are ink.
+    const auto last = PhasorChain(11800, 2, 20, 200);
+    for (const ChainPoint &c : last) {
+        const QPoint p = pixel(c.x, c.y);
+        QCOMPARE(s.pixelAt(p.x(), p.y()), s.foregroundColour());
+    }
+
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(s.lineWidth(), 1);
+    QCOMPARE(s.fillStyle(), DrawingSurface::FillStyle::Solid);
+    QCOMPARE(s.fillColour(), DrawingSurface::kBackColour);
+}
+
+void TestAnimationRun::sameAsDrawingEveryElement_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<QString>("f");
+    QTest::newRow("2 at 20") << "2" << "20";
+    QTest::newRow("3 at 20") << "3" << "20";
+    QTest::newRow("4 at 200") << "4" << "200";
+    QTest::newRow("20 at 15") << "20" << "15";
+    QTest::newRow("20 at 33, in the band") << "20" << "33";
+    QTest::newRow("20 at 200: bars point down across the stubs") << "20" << "200";
+    QTest::newRow("30 slits, unscaled: bars far beyond the picture") << "30" << "20";
+    QTest::newRow("2.5 slits: two of them") << "2.5" << "20";
+}
+
+void TestAnimationRun::sameAsDrawingEveryElement()
+{
+    QFETCH(QString, slits);
+    QFETCH(QString, f);
+    Bench run(slits, f, QStringLiteral("0"));
+    run.run();
+    Bench reference(slits, f, QStringLiteral("0"));
+    drawEveryElement(reference.surface, reference.nNdirek, reference.nKmitočet);
+    QCOMPARE(run.surface.image(), reference.surface.image());
+}
+
+void TestAnimationRun::secondStartDrawsTheSamePicture()
+{
+    control<QLineEdit>(*window_, "nSpomaleni")->setText(QStringLiteral("0"));
+    auto *start = control<QPushButton>(*window_, "cmdStart");
+    QTest::mouseClick(start, Qt::LeftButton);
+    const QImage first = window_->surface().image().copy();
+    // Something drawn in between is wiped by the next run.
+    window_->surface().line(0, 1500, 12000, 8000);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(window_->surface().image(), first);
+}
+
+void TestAnimationRun::damagedStoresNeitherHangNorCrash_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<QString>("f");
+    QTest::addColumn<QString>("slowDown");
+    QTest::addColumn<double>("sleptMs");
+    QTest::addColumn<QString>("readOut");
+
+    QTest::newRow("slit count not a number: no slits") << "two" << "20" << "0" << 0.0 << "3.18";
+    QTest::newRow("negative slit count") << "-4" << "20" << "0" << 0.0 << "3.18";
+    QTest::newRow("slit count 99999 is bounded") << "99999" << "20" << "0" << 0.0 << "3.18";
+    QTest::newRow("frequency not a number reads 0") << "4" << "x" << "0" << 0.0 << ".";
+    QTest::newRow("frequency 1e300: phases beyond reason") << "3" << QString(300, '9') << "0" << 0.0 << QString();
+    QTest::newRow("negative slow-down: no pause") << "4" << "20" << "-30001" << 0.0 << "3.18";
+    QTest::newRow("slow-down not a number: no pause") << "4" << "20" << "slow" << 0.0 << "3.18";
+    QTest::newRow("fractional slow-down 2.5 pauses in proportion") << "4" << "20" << "2.5" << 11951 * 2.5 / 3000
+                                                                     << "3.18";
+}
+
+void TestAnimationRun::damagedStoresNeitherHangNorCrash()
+{
+    QFETCH(QString, slits);
+    QFETCH(QString, f);
+    QFETCH(QString, slowDown);
+    QFETCH(double, sleptMs);
+    QFETCH(QString, readOut);
+    Bench run(slits, f, slowDown);
+    run.run();
+    const double slept = std::chrono::duration<double, std::milli>(run.clock.slept()).count();
+    QVERIFY2(std::fabs(slept - sleptMs) <= 0.02 * sleptMs, qPrintable(QString::number(slept)));
+    if (!readOut.isNull())
+        QCOMPARE(run.nRelKmitočet.text(), readOut);
+}
+
+void TestAnimationRun::framesAreShownDuringTheRun()
+{
+    PaintCounter painted;
+    window_->surface().installEventFilter(&painted);
+    QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+    // About a simulated second of run at 16 ms a frame, each frame painted
+    // while the run was still going.
+    const int frames = window_->lastRun().framesShown;
+    QVERIFY2(frames >= 50, qPrintable(QString::number(frames)));
+    QVERIFY2(painted.count >= frames / 2, qPrintable(QString::number(painted.count)));
+}
+
+void TestAnimationRun::inputDuringARunIsHandledAfterIt()
+{
+    auto *frequency = control<QScrollBar>(*window_, "HScrollKmitočet");
+    frequency->setFocus();
+    // Queued before the run starts, so they arrive at its first frame: a
+    // click on the 2-slit option, then a key on the frequency bar.
+    postClick(control<QRadioButton>(*window_, "op2"));
+    QCoreApplication::postEvent(frequency, new QKeyEvent(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier));
+    QCoreApplication::postEvent(frequency, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier));
+    QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+    QVERIFY(window_->lastRun().framesShown > 0);
+    // The run drew with the parameters it started with, untouched by the input.
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+
+    // Then the input is handled, in order, with nothing else needed to release it.
+    QCoreApplication::processEvents();
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("2"));
+    // Selecting 2 slits set 20, then the key moved the bar on to 21; the
+    // other order would have left 20.
+    QCOMPARE(frequency->value(), 1);
+    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("21"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.34"));
+}
+
+void TestAnimationRun::secondStartDuringARunRunsAfterIt()
+{
+    QSignalSpy finished(window_.get(), &MainWindow::runFinished);
+    auto *start = control<QPushButton>(*window_, "cmdStart");
+    postClick(start);
+    // And a click made by code from a timer, as a script might.
+    QTimer::singleShot(0, start, &QPushButton::click);
+    QTest::mouseClick(start, Qt::LeftButton);
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!window_->running());
+    QTRY_COMPARE(finished.count(), 3);
+}
+
+void TestAnimationRun::closeDuringARunWaitsForTheSweep_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Exit button") << true;
+    QTest::newRow("close through the window frame") << false;
+}
+
+void TestAnimationRun::closeDuringARunWaitsForTheSweep()
+{
+    QFETCH(bool, byButton);
+    // 157 shows as "25." only once a run has written the read-out at its end.
+    control<QLineEdit>(*window_, "nKmitočet")->setText(QStringLiteral("157"));
+    QString readOutAfterRun;
+    bool openAfterRun = false;
+    QTimer::singleShot(0, window_.get(), [&] {
+        if (byButton)
+            postClick(control<QPushButton>(*window_, "cmdKonec"));
+        else
+            QTimer::singleShot(0, window_.get(), &QWidget::close);
+        QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+        readOutAfterRun = test::text(*window_, "nRelKmitočet");
+        openAfterRun = window_->isVisible();
+    });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(readOutAfterRun, QStringLiteral("25."));
+    QVERIFY(openAfterRun);
+    QVERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(TestAnimationRun)
+#include "test_animation_run.moc"
