@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace korvane::test {
@@ -36,6 +38,19 @@ T *control(QWidget &window, const char *name)
 inline QString text(QWidget &window, const char *name)
 {
     return control<QLineEdit>(window, name)->text();
+}
+
+// Runs the program's event loop, as main() does, with `first` as its first
+// event. True when the loop ended by itself, that is the program ended, within
+// the time allowed.
+inline bool programEndsAfter(QWidget &window, std::function<void()> first, int timeoutMs = 10000)
+{
+    QTimer::singleShot(0, &window, std::move(first));
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(timeoutMs);
+    return QApplication::exec() == 0;
 }
 
 // How many whole strips have been drawn: each strip is 5001 dots.
