@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/accessible_names.h"
 #include "app/drawing_surface.h"
 #include "app/held_input.h"
 #include "app/startup.h"
@@ -35,6 +36,7 @@ MainWindow::MainWindow(QWidget *parent)
     surface_ = new DrawingSurface(this);
     surface_->move(0, 0);
     controls_ = createControls(this);
+    nameForAccessibility(controls_, *surface_);
     connectHandlers();
 
     RunStartUp(controls_);

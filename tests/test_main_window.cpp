@@ -4,12 +4,14 @@
 
 #include "app/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionButton>
@@ -47,6 +49,9 @@ private slots:
     void drawingSurvivesCoveringTheWindow();
     void flushShowsDrawingAtOnce();
     void gratingPictureIsShown();
+    void accessibleNames_data();
+    void accessibleNames();
+    void everyControlHasItsOwnAccessibleName();
 
 private:
     std::unique_ptr<MainWindow> window_;
@@ -439,6 +444,49 @@ void TestMainWindow::gratingPictureIsShown()
     // rows below the image show the box's grey.
     QCOMPARE(shown.pixelColor(384, 54), QColor(31, 24, 16));
     QCOMPARE(shown.pixelColor(100, 136), DrawingSurface::kBackColour);
+}
+
+void TestMainWindow::accessibleNames_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("slow-down bar") << "HScrollSpomaleni" << "Slow-down factor";
+    QTest::newRow("frequency bar, 2 to 4 slits") << "HScrollKmitočet" << "Frequency, for 2 to 4 slits";
+    QTest::newRow("frequency bar, 20 slits") << "HScrollKmitocet20" << "Frequency, for 20 slits";
+    QTest::newRow("option 2") << "op2" << "2 slits";
+    QTest::newRow("option 20") << "op20" << "20 slits, a grating";
+    QTest::newRow("read-out") << "nRelKmitočet" << "Number of wavelengths per slit spacing";
+    QTest::newRow("grating picture") << "Picture2" << "Grating picture";
+    QTest::newRow("Start") << "cmdStart" << "Start";
+}
+
+void TestMainWindow::accessibleNames()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    // Asked as a screen reader asks: through the accessibility interface.
+    QAccessibleInterface *item = QAccessible::queryAccessibleInterface(
+        test::control<QWidget>(*window_, control.toUtf8().constData()));
+    QVERIFY(item);
+    QCOMPARE(item->text(QAccessible::Name), name);
+}
+
+void TestMainWindow::everyControlHasItsOwnAccessibleName()
+{
+    QSet<QString> names;
+    const QList<QWidget *> widgets = window_->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        if (widget->objectName().startsWith(QLatin1String("qt_")))
+            continue; // the toolkit's own parts of a control
+        const QString name = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), widget->metaObject()->className());
+        QVERIFY2(!names.contains(name), qPrintable(name));
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), 22); // 21 controls and the drawing surface
+    QVERIFY(!QAccessible::queryAccessibleInterface(control<QWidget>(*window_, "Picture2"))
+                 ->text(QAccessible::Description)
+                 .isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)
