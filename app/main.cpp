@@ -1,3 +1,4 @@
+#include "app/app_icon.h"
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -31,6 +32,10 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the window to the installed desktop entry and
+    // its icon (Wayland needs this; on X11 the window icon does it).
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+    QApplication::setWindowIcon(korvane::appIcon());
     korvane::MainWindow window;
     window.show();
     return app.exec();

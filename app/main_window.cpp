@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/accessible_names.h"
+#include "app/app_icon.h"
 #include "app/drawing_surface.h"
 #include "app/held_input.h"
 #include "app/startup.h"
@@ -27,6 +28,7 @@ MainWindow::MainWindow(QWidget *parent)
     installFontSubstitutes();
     setObjectName(QStringLiteral("Korvane"));
     setWindowTitle(QStringLiteral("Korvane"));
+    setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, DrawingSurface::kBackColour);
     setPalette(grey);

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and checks what a desktop needs:
+# the program, a valid desktop entry, the icon in every size it claims, and
+# AppStream metadata that its validator accepts.
+# Usage: check_install.sh BUILD_DIR PROJECT_VERSION
+set -euo pipefail
+build="$1"
+version="$2"
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+expected="bin/korvane
+share/applications/korvane.desktop
+share/icons/hicolor/128x128/apps/korvane.png
+share/icons/hicolor/16x16/apps/korvane.png
+share/icons/hicolor/24x24/apps/korvane.png
+share/icons/hicolor/256x256/apps/korvane.png
+share/icons/hicolor/32x32/apps/korvane.png
+share/icons/hicolor/48x48/apps/korvane.png
+share/icons/hicolor/64x64/apps/korvane.png
+share/icons/hicolor/scalable/apps/korvane.svg
+share/metainfo/io.github.korvane.korvane.metainfo.xml"
+actual="$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)"
+[ "$actual" = "$expected" ] || fail "installed files differ:"$'\n'"$(diff <(echo "$expected") <(echo "$actual"))"
+
+[ -x "$prefix/bin/korvane" ] || fail "the program is not executable"
+if readelf -d "$prefix/bin/korvane" | grep -qE 'RPATH|RUNPATH'; then
+    fail "the installed program carries a library search path"
+fi
+
+desktop="$prefix/share/applications/korvane.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the desktop entry"
+grep -qx 'Categories=Education;Science;Physics;' "$desktop" || fail "desktop entry categories"
+grep -qx 'Icon=korvane' "$desktop" || fail "desktop entry icon"
+grep -qx 'Exec=korvane' "$desktop" || fail "desktop entry command"
+
+for dir in "$prefix"/share/icons/hicolor/*x*/apps; do
+    size="$(basename "$(dirname "$dir")")"
+    file "$dir/korvane.png" | grep -q "PNG image data, ${size/x/ x }," \
+        || fail "icon in $size is not a ${size} PNG: $(file -b "$dir/korvane.png")"
+done
+grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/korvane.svg" || fail "the scalable icon is not SVG"
+
+metainfo="$prefix/share/metainfo/io.github.korvane.korvane.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects the metainfo"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's newest release is not $version"
+grep -q '<launchable type="desktop-id">korvane.desktop</launchable>' "$metainfo" || fail "metainfo launchable"
+
+echo "install tree, desktop entry, icons and metainfo: OK"

@@ -1,0 +1,89 @@
+// The icon is committed as files but drawn by tools/make_icon, so the two must
+// not drift apart; and the window shows the same icon the desktop does.
+
+#include "app/main_window.h"
+
+#include <QtTest>
+
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+class TestIcon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toolRedrawsCommittedIcon_data();
+    void toolRedrawsCommittedIcon();
+    void windowShowsTheIcon_data();
+    void windowShowsTheIcon();
+};
+
+namespace {
+
+const QString kCommitted = QStringLiteral(ICON_DIR);
+
+QImage loaded(const QString &path)
+{
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace
+
+void TestIcon::toolRedrawsCommittedIcon_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("scalable") << "korvane.svg";
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString name = QStringLiteral("korvane-%1.png").arg(size);
+        QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+void TestIcon::toolRedrawsCommittedIcon()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QProcess tool;
+    tool.start(QStringLiteral(MAKE_ICON_PATH), {dir.path()});
+    QVERIFY(tool.waitForFinished(30000));
+    QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0, tool.readAllStandardError());
+
+    const QString drawn = dir.filePath(file);
+    const QString committed = kCommitted + u'/' + file;
+    const char *hint = "rebuild the icon target if the icon changed on purpose";
+    if (file.endsWith(QLatin1String(".svg"))) {
+        QFile a(drawn), b(committed);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QVERIFY2(a.readAll() == b.readAll(), hint);
+    } else {
+        // Pixels, not bytes: another zlib may pack the same picture differently.
+        const QImage made = loaded(drawn);
+        QVERIFY(!made.isNull());
+        QVERIFY2(made == loaded(committed), hint);
+    }
+}
+
+void TestIcon::windowShowsTheIcon_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 32, 48, 256})
+        QTest::newRow(qPrintable(QStringLiteral("%1 px").arg(size))) << size;
+}
+
+void TestIcon::windowShowsTheIcon()
+{
+    QFETCH(int, size);
+    korvane::MainWindow window;
+    const QIcon icon = window.windowIcon();
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown, loaded(kCommitted + QStringLiteral("/korvane-%1.png").arg(size)));
+}
+
+QTEST_MAIN(TestIcon)
+#include "test_icon.moc"
