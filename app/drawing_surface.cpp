@@ -140,7 +140,7 @@ QRect DrawingSurface::line(float x1, float y1, float x2, float y2, QColor colour
     if (!drawSpan(from, to, colour)) {
         QPainter &p = painter();
         // Thin lines include both end pixels; wide ones get round ends.
-        p.setPen(QPen(colour, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::SquareCap));
+        p.setPen(QPen(colour, width, Qt::SolidLine, lineWidth_ > 1 ? Qt::RoundCap : Qt::SquareCap));
         p.drawLine(from, to);
     }
     changed(bounds);
@@ -149,23 +149,35 @@ QRect DrawingSurface::line(float x1, float y1, float x2, float y2, QColor colour
 
 bool DrawingSurface::drawSpan(QPoint from, QPoint to, QColor colour)
 {
-    // A one-pixel row or column, the intensity bars above all, is written
-    // straight into the image: the painter would set exactly these pixels,
-    // both ends included, at many times the cost.
-    if (devicePenWidth() != 1 || (from.x() != to.x() && from.y() != to.y()))
+    // A thin row or column, the intensity bars above all, is written straight
+    // into the image: the painter would set exactly these pixels, both ends
+    // included, at many times the cost. At a higher ratio the pen is a square
+    // of device pixels centred on each point of the line.
+    if (lineWidth_ != 1 || (from.x() != to.x() && from.y() != to.y()))
         return false;
-    const QRect span = spanning(from, to).intersected(image_.rect());
+    const QRect span = penFootprint(spanning(from, to)).intersected(image_.rect());
     if (span.isEmpty())
         return true;
     endPainting();
-    const QRgb rgb = colour.rgb();
+    fillRect(span, colour.rgb());
+    return true;
+}
+
+void DrawingSurface::fillRect(QRect rect, QRgb rgb)
+{
     uchar *const bits = image_.bits();
     const qsizetype stride = image_.bytesPerLine();
-    for (int y = span.top(); y <= span.bottom(); ++y) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
         auto *row = reinterpret_cast<QRgb *>(bits + y * stride);
-        std::fill(row + span.left(), row + span.right() + 1, rgb);
+        std::fill(row + rect.left(), row + rect.right() + 1, rgb);
     }
-    return true;
+}
+
+QRect DrawingSurface::penFootprint(QRect points) const
+{
+    const int width = devicePenWidth();
+    const int before = width / 2;
+    return points.adjusted(-before, -before, width - 1 - before, width - 1 - before);
 }
 
 QRect DrawingSurface::circle(float x, float y, float radius)
@@ -178,7 +190,7 @@ QRect DrawingSurface::circle(float x, float y, float radius, QColor outline)
     ++circlesDrawn_;
     if (!finite(x, y) || !std::isfinite(radius))
         return {};
-    QPointF centreF(toDevice(x), toDevice(y));
+    const QPointF centreF(toDevice(x), toDevice(y));
     const double radiusF = std::min(std::fabs(toDevice(radius)), kFar);
     if (std::fabs(centreF.x()) > kFar || std::fabs(centreF.y()) > kFar)
         return {};
@@ -188,13 +200,14 @@ QRect DrawingSurface::circle(float x, float y, float radius, QColor outline)
     const QRect bounds = QRect(centre, centre).adjusted(-r - width, -r - width, r + width, r + width);
     if (!bounds.intersects(image_.rect()))
         return {};
-    if (r == 0 && width == 1) {
-        // A circle smaller than a pixel is one pixel: the strip draws 5001 of them.
+    if (lineWidth_ == 1 && 2 * radiusF < width) {
+        // A circle narrower than the pen is the pen's own dot, one pixel at
+        // ratio 1: the strip draws 5001 of them.
         endPainting();
-        if (image_.rect().contains(centre))
-            image_.setPixel(centre, outline.rgb());
-        changed(QRect(centre, QSize(1, 1)));
-        return QRect(centre, QSize(1, 1)).intersected(image_.rect());
+        const QRect dot = penFootprint(QRect(centre, QSize(1, 1)));
+        fillRect(dot.intersected(image_.rect()), outline.rgb());
+        changed(dot);
+        return dot.intersected(image_.rect());
     }
     QPainter &p = painter();
     p.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap));

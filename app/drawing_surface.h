@@ -76,6 +76,10 @@ protected:
 private:
     double toDevice(float twips) const;
     int devicePenWidth() const;
+    // The device pixels a thin pen sets when drawn through `points`.
+    QRect penFootprint(QRect points) const;
+    // The caller has ended painting and clipped `rect` to the image.
+    void fillRect(QRect rect, QRgb rgb);
     QPainter &painter();
     void endPainting() const;
     bool drawSpan(QPoint from, QPoint to, QColor colour);
