@@ -2,6 +2,11 @@
 option(KORVANE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
 
 add_library(korvane_warnings INTERFACE)
+if(MSVC)
+    # Only Debian is tested; elsewhere the compiler's own high level will do.
+    target_compile_options(korvane_warnings INTERFACE /W4 $<$<BOOL:${KORVANE_WARNINGS_AS_ERRORS}>:/WX>)
+    return()
+endif()
 target_compile_options(korvane_warnings INTERFACE
     -Wall                # the usual suspects
     -Wextra              # and the less usual ones
