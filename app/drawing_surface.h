@@ -24,8 +24,10 @@ class DrawingSurface : public QWidget
 public:
     enum class FillStyle { Transparent, Solid };
 
-    // Everything the program draws lies within x <= 12000 + half a 10-pixel
-    // line and y <= 9000 + the same; the image covers that with a margin.
+    // The Start run clears up to x = 12000 + half a 10-pixel line and
+    // y = 9000 + the same; the image covers that with a margin. Only the
+    // last phasor chains reach further right (up to about 13000 twips) and
+    // are cut at the image's edge.
     static constexpr QSize kLogicalSize{820, 620};
     static const QColor kBackColour;
 

@@ -6,34 +6,13 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 #include <memory>
 
 using namespace korvane;
 using korvane::test::control;
+using korvane::test::scrollBarPart;
 using korvane::test::stripsDrawn;
-
-namespace {
-
-QRect partOf(QScrollBar *bar, QStyle::SubControl part)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-}
-
-} // namespace
 
 class TestParameterControls : public QObject
 {
@@ -266,7 +245,7 @@ void TestParameterControls::barsByMouse()
 
     auto *scrollBar = control<QScrollBar>(*window_, bar.toUtf8().constData());
     scrollBar->setValue(from);
-    const QRect target = partOf(scrollBar, QStyle::SubControl(part));
+    const QRect target = scrollBarPart(scrollBar, QStyle::SubControl(part));
     QVERIFY(!target.isEmpty());
     QTest::mouseClick(scrollBar, Qt::LeftButton, {}, target.center());
     QCOMPARE(scrollBar->value(), to);
@@ -277,7 +256,7 @@ void TestParameterControls::draggingCommitsOnlyOnRelease()
 {
     auto *scrollBar = control<QScrollBar>(*window_, "HScrollKmitočet");
     const quint64 stripsBefore = stripsDrawn(*window_);
-    const QPoint grip = partOf(scrollBar, QStyle::SC_ScrollBarSlider).center();
+    const QPoint grip = scrollBarPart(scrollBar, QStyle::SC_ScrollBarSlider).center();
     QTest::mousePress(scrollBar, Qt::LeftButton, {}, grip);
     for (int dx = 10; dx <= 60; dx += 10)
         QTest::mouseMove(scrollBar, grip + QPoint(dx, 0));

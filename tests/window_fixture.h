@@ -7,6 +7,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,6 +54,23 @@ inline bool programEndsAfter(QWidget &window, std::function<void()> first, int t
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
     watchdog.start(timeoutMs);
     return QApplication::exec() == 0;
+}
+
+// Where a part of a scroll bar lies (arrow, trough, thumb), as its style draws it.
+inline QRect scrollBarPart(const QScrollBar *bar, QStyle::SubControl part)
+{
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.state |= QStyle::State_Horizontal;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
 }
 
 // How many whole strips have been drawn: each strip is 5001 dots.
