@@ -24,11 +24,11 @@ class DrawingSurface : public QWidget
 public:
     enum class FillStyle { Transparent, Solid };
 
-    // The Start run clears up to x = 12000 + half a 10-pixel line and
-    // y = 9000 + the same; the image covers that with a margin. Only the
-    // last phasor chains reach further right (up to about 13000 twips) and
-    // are cut at the image's edge.
-    static constexpr QSize kLogicalSize{820, 620};
+    // Everything the program draws, so that a window enlarged beyond its
+    // design size shows all of it: the Start run clears up to x = 12000 and
+    // y = 9000 + half a 10-pixel line, and its last phasor chains reach
+    // further right, to x = 12487 twips (832 px) with 4 slits at f = 21.
+    static constexpr QSize kLogicalSize{840, 620};
     static const QColor kBackColour;
 
     explicit DrawingSurface(QWidget *parent = nullptr);

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
@@ -144,6 +145,8 @@ private slots:
     void finishedPictureOfTwoSlits();
     void sameAsDrawingEveryElement_data();
     void sameAsDrawingEveryElement();
+    void lastChainIsKeptWhole_data();
+    void lastChainIsKeptWhole();
     void secondStartDrawsTheSamePicture();
     void damagedStoresNeitherHangNorCrash_data();
     void damagedStoresNeitherHangNorCrash();
@@ -243,6 +246,34 @@ void TestAnimationRun::sameAsDrawingEveryElement()
     Bench reference(slits, f, QStringLiteral("0"));
     drawEveryElement(reference.surface, reference.nNdirek, reference.nKmitočet);
     QCOMPARE(run.surface.image(), reference.surface.image());
+}
+
+void TestAnimationRun::lastChainIsKeptWhole_data()
+{
+    QTest::addColumn<int>("slits");
+    QTest::addColumn<int>("f");
+    QTest::addColumn<double>("L");
+    // The settings whose last chain reaches furthest right.
+    QTest::newRow("4 at 21: to 832 px") << 4 << 21 << 190.0;
+    QTest::newRow("3 at 97: to 824 px") << 3 << 97 << 200.0;
+}
+
+void TestAnimationRun::lastChainIsKeptWhole()
+{
+    QFETCH(int, slits);
+    QFETCH(int, f);
+    QFETCH(double, L);
+    Bench run(QString::number(slits), QString::number(f), QStringLiteral("0"));
+    run.run();
+    // Beyond the design width and the cleared band, for an enlarged window.
+    const auto chain = PhasorChain(11800, slits, f, L);
+    double furthest = 0;
+    for (const ChainPoint &c : chain) {
+        furthest = std::max(furthest, c.x);
+        const QPoint p = pixel(c.x, c.y);
+        QCOMPARE(run.surface.pixelAt(p.x(), p.y()), run.surface.foregroundColour());
+    }
+    QVERIFY(furthest > 12300);
 }
 
 void TestAnimationRun::secondStartDrawsTheSamePicture()
