@@ -1,4 +1,3 @@
-#include "app/app_icon.h"
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -33,9 +32,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     // Lets the desktop match the window to the installed desktop entry and
-    // its icon (Wayland needs this; on X11 the window icon does it).
+    // its icon (Wayland needs this; on X11 the window's own icon does it).
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
-    QApplication::setWindowIcon(korvane::appIcon());
     korvane::MainWindow window;
     window.show();
     return app.exec();
