@@ -146,6 +146,27 @@ QString svg()
     return out;
 }
 
+// Qt's conversion to straight alpha settles exact ties (62 x 255 / 204 =
+// 77.5) with an approximate reciprocal whose last bit differs between
+// processors; this one is exact integer arithmetic, rounding half up, so the
+// committed files come out the same on every machine.
+QImage unpremultiplied(const QImage &premultiplied)
+{
+    QImage out(premultiplied.size(), QImage::Format_ARGB32);
+    for (int y = 0; y < premultiplied.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(premultiplied.constScanLine(y));
+        auto *to = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < premultiplied.width(); ++x) {
+            const int alpha = qAlpha(from[x]);
+            const auto straight = [alpha](int channel) {
+                return alpha == 0 ? 0 : (2 * 255 * channel + alpha) / (2 * alpha);
+            };
+            to[x] = qRgba(straight(qRed(from[x])), straight(qGreen(from[x])), straight(qBlue(from[x])), alpha);
+        }
+    }
+    return out;
+}
+
 QImage png(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -166,7 +187,8 @@ QImage png(int size)
     p.setBrush(kProfile);
     p.drawPolygon(profile());
     p.fillRect(kScreenBar, kScreen);
-    return image;
+    p.end();
+    return unpremultiplied(image);
 }
 
 } // namespace
