@@ -191,8 +191,15 @@ void TestGratingPicture::pixelColour_data()
     QTest::newRow("right blue beam under its spike") << 256 << 56 << kBlue;
     QTest::newRow("left green beam under its spike") << 90 << 56 << kGreen;
     QTest::newRow("right green beam under its spike") << 308 << 56 << kGreen;
-    QTest::newRow("left red beam under its spike") << 36 << 56 << kRed;
-    QTest::newRow("right red beam under its spike") << 360 << 56 << kRed;
+    QTest::newRow("left red beam near its spike") << 43 << 56 << kRed;
+    QTest::newRow("right red beam near its spike") << 353 << 56 << kRed;
+
+    // The beams fan out from the middle opening just above the grating bar.
+    QTest::newRow("fan's tip above the middle opening") << 198 << 111 << kWhite;
+    QTest::newRow("nothing beside the tip, left") << 195 << 111 << kBackground;
+    QTest::newRow("nothing beside the tip, right") << 201 << 111 << kBackground;
+    QTest::newRow("right red beam halfway up") << 286 << 80 << kRed;
+    QTest::newRow("right of the red beam halfway up") << 294 << 80 << kBackground;
 }
 
 void TestGratingPicture::pixelColour()

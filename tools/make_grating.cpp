@@ -43,12 +43,12 @@ constexpr std::array<Span, 7> kSlits{
     {{157, 164}, {170, 176}, {183, 189}, {196, 202}, {209, 215}, {221, 227}, {234, 240}}};
 constexpr Bar kIncomingLight{{119, 131}, {152, 249}};
 
-// Every beam fans out from the bottom edge of the grating under the middle
-// slit and ends at the bottom edge of the screen bar, so the bars hide both
-// ends: the sub-pixel tips, which would break up into dots, never show.
+// Every beam fans out from the middle opening, at the top edge of the
+// grating, so that its tip is the row just above the grating bar, and runs up
+// to the top edge of the screen bar, which hides its wide end.
 constexpr int kFanColumn = 198;
-constexpr int kFanEdgeRow = kGrating.rows.last + 1;
-constexpr int kBeamEndEdgeRow = kScreen.rows.last + 1;
+constexpr int kFanEdgeRow = kGrating.rows.first;
+constexpr int kBeamEndEdgeRow = kScreen.rows.first;
 constexpr int kSpikeBaseEdgeRow = kScreen.rows.first;
 
 // Widths are odd so that each spike and beam is symmetric about its column.
@@ -97,30 +97,54 @@ public:
 
     // A triangle with one horizontal side, in half-pixel units so that pixel
     // edges and pixel centres are both whole numbers: the centre of pixel
-    // (x, y) is (2x+1, 2y+1). A pixel belongs to the triangle when its centre
-    // lies in the half-open span [left edge, right edge) of a row that lies in
-    // the half-open span [apex, base), so adjacent shapes never share a pixel
-    // and the result does not depend on floating-point rounding.
-    void wedge(int apexX, int apexY, int baseY, int baseLeft, int baseRight, Rgb colour)
+    // (x, y) is (2x+1, 2y+1). Everything is integer arithmetic, so the
+    // result does not depend on floating-point rounding.
+    //
+    // A spike (wholeRows false) takes a pixel when its centre lies in the
+    // half-open span [left edge, right edge) at the row's middle, for rows
+    // whose middle lies in [apex, base), so adjacent shapes never share a
+    // pixel. A beam leans far over, up to three pixels a row, and its tip is
+    // narrower than a pixel: it takes every pixel whose centre lies in its
+    // span anywhere over the row's height, and at least the pixel its middle
+    // lies in, so that it is drawn unbroken from its tip.
+    void wedge(int apexX, int apexY, int baseY, int baseLeft, int baseRight, Rgb colour, bool wholeRows)
     {
         const int minColumn = std::min(apexX, baseLeft) / 2;
         const int maxColumn = std::max(apexX, baseRight) / 2;
+        const long long den = std::abs(baseY - apexY);
+        // How far towards the base an edge or centre row lies, in 1/den.
+        const auto along = [&](long long halfRow) { return baseY > apexY ? halfRow - apexY : apexY - halfRow; };
+        const auto leftAt = [&](long long n) { return apexX * den + (baseLeft - apexX) * n; };
+        const auto rightAt = [&](long long n) { return apexX * den + (baseRight - apexX) * n; };
         for (int y = 0; y < kHeight; ++y) {
-            long long num = 2 * y + 1 - apexY;
-            long long den = baseY - apexY;
-            if (den < 0) {
-                num = -num;
-                den = -den;
+            long long left = 0;
+            long long right = 0;
+            if (wholeRows) {
+                const long long a = along(2 * y);
+                const long long b = along(2 * y + 2);
+                if (std::max(a, b) <= 0 || std::min(a, b) >= den)
+                    continue;
+                const long long from = std::clamp(std::min(a, b), 0LL, den);
+                const long long to = std::clamp(std::max(a, b), 0LL, den);
+                left = std::min(leftAt(from), leftAt(to));
+                right = std::max(rightAt(from), rightAt(to));
+            } else {
+                const long long n = along(2 * y + 1);
+                if (n < 0 || n >= den)
+                    continue;
+                left = leftAt(n);
+                right = rightAt(n);
             }
-            if (num < 0 || num >= den)
-                continue;
-            const long long left = apexX * den + (baseLeft - apexX) * num;
-            const long long right = apexX * den + (baseRight - apexX) * num;
+            bool any = false;
             for (int x = minColumn; x <= maxColumn; ++x) {
                 const long long centre = (2 * x + 1) * den;
-                if (centre >= left && centre < right)
+                if (centre >= left && centre < right) {
                     set(x, y, colour);
+                    any = true;
+                }
             }
+            if (wholeRows && !any)
+                set(static_cast<int>((left + right) / (4 * den)), y, colour);
         }
     }
 
@@ -129,20 +153,22 @@ private:
 };
 
 // The wedge's wide side covers the pixel columns column-half .. column+half.
-void drawWedge(Picture &picture, int apexX, int apexY, int baseY, int column, int width, Rgb colour)
+void drawWedge(Picture &picture, int apexX, int apexY, int baseY, int column, int width, Rgb colour, bool wholeRows)
 {
     const int half = (width - 1) / 2;
-    picture.wedge(apexX, apexY, baseY, 2 * (column - half), 2 * (column + half + 1), colour);
+    picture.wedge(apexX, apexY, baseY, 2 * (column - half), 2 * (column + half + 1), colour, wholeRows);
 }
 
 Picture draw()
 {
     Picture picture;
     for (const Maximum &m : kMaxima)
-        drawWedge(picture, 2 * kFanColumn + 1, 2 * kFanEdgeRow, 2 * kBeamEndEdgeRow, m.column, m.beamWidth, m.colour);
+        drawWedge(picture, 2 * kFanColumn + 1, 2 * kFanEdgeRow, 2 * kBeamEndEdgeRow, m.column, m.beamWidth, m.colour,
+                  true);
     picture.fill(kScreen.rows, kScreen.columns, kBar);
     for (const Maximum &m : kMaxima)
-        drawWedge(picture, 2 * m.column + 1, 2 * m.apexRow, 2 * kSpikeBaseEdgeRow, m.column, m.spikeWidth, m.colour);
+        drawWedge(picture, 2 * m.column + 1, 2 * m.apexRow, 2 * kSpikeBaseEdgeRow, m.column, m.spikeWidth, m.colour,
+                  false);
     picture.fill(kGrating.rows, kGrating.columns, kBar);
     for (const Span &slit : kSlits)
         picture.fill(kGrating.rows, slit, kBackground);
