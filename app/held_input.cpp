@@ -5,8 +5,6 @@
 
 namespace korvane {
 
-namespace {
-
 bool isUserInput(QEvent::Type type)
 {
     switch (type) {
@@ -33,8 +31,6 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-} // namespace
-
 HeldInput::HeldInput()
 {
     QCoreApplication::instance()->installEventFilter(this);
@@ -54,6 +50,16 @@ bool HeldInput::eventFilter(QObject *watched, QEvent *event)
         return false;
     held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
     return true;
+}
+
+DroppedInput::DroppedInput()
+{
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool DroppedInput::eventFilter(QObject *, QEvent *event)
+{
+    return isUserInput(event->type());
 }
 
 } // namespace korvane

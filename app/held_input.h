@@ -7,15 +7,17 @@
 // which that flag lets through and which would otherwise run a handler nested
 // inside the long one.
 
+#include <QEvent>
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
 #include <vector>
 
-class QEvent;
-
 namespace korvane {
+
+// Mouse, keys, wheel, touch, tablet: what a user does to the controls.
+bool isUserInput(QEvent::Type type);
 
 class HeldInput : public QObject
 {
@@ -38,6 +40,18 @@ private:
         std::unique_ptr<QEvent> event;
     };
     std::vector<Held> held_;
+};
+
+// Swallows every user input event for as long as it lives. Once the window
+// has been unloaded, what the user did after Exit is still waiting in the
+// queues, and none of it may run a handler of a window that has gone.
+class DroppedInput : public QObject
+{
+public:
+    DroppedInput();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
 } // namespace korvane

@@ -89,8 +89,12 @@ std::chrono::nanoseconds MainWindow::frameInterval() const
     return std::chrono::nanoseconds(std::llround(seconds * 1e9));
 }
 
+MainWindow::~MainWindow() = default;
+
 void MainWindow::runStart()
 {
+    if (unloaded())
+        return;
     if (running_) {
         // Only a click made by code can get here during a run; it runs next,
         // as a user's click held back during the run does.
@@ -101,15 +105,20 @@ void MainWindow::runStart()
     {
         HeldInput held;
         lastRun_ = RunStart(controls_, *surface_, *runClock_, frameInterval());
+        running_ = false;
+        if (closePending_) {
+            // X11 keeps a close request from the window frame in order with
+            // the input held back during the run; a window system that hands
+            // it over at once gets here, where the order of the two is not
+            // known. The request is carried out first, and unloading drops
+            // the held input, as it drops whatever comes after Exit.
+            closePending_ = false;
+            close();
+        }
     }
-    running_ = false;
 
     for (; startsPending_ > 0; --startsPending_)
         QMetaObject::invokeMethod(this, &MainWindow::runStart, Qt::QueuedConnection);
-    if (closePending_) {
-        closePending_ = false;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    }
     // Input the window system held back is waiting in the toolkit's queue,
     // where a dispatcher asleep in poll() would not see it until some other
     // event came; wake it so the input is handled now.
@@ -127,6 +136,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     QWidget::closeEvent(event);
+    // Unloaded: the program ends when control gets back to its event loop,
+    // and whatever the user did after Exit, still queued, is dropped on the
+    // way; a Start clicked after Exit would otherwise run unseen to its end.
+    if (event->isAccepted() && !droppedInput_)
+        droppedInput_ = std::make_unique<DroppedInput>();
 }
 
 } // namespace korvane

@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include <chrono>
+#include <memory>
 
 namespace korvane {
 
 class DrawingSurface;
+class DroppedInput;
 
 class MainWindow : public QWidget
 {
@@ -24,6 +26,7 @@ public:
     static constexpr QSize kClientSize{758, 571};
 
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Controls &controls() { return controls_; }
     DrawingSurface &surface() { return *surface_; }
@@ -36,6 +39,8 @@ public:
     std::chrono::nanoseconds frameInterval() const;
 
     bool running() const { return running_; }
+    // Closed by Exit or through the window frame: nothing runs any more.
+    bool unloaded() const { return droppedInput_ != nullptr; }
     const RunReport &lastRun() const { return lastRun_; }
 
 signals:
@@ -59,6 +64,7 @@ private:
     int startsPending_ = 0;
     bool closePending_ = false;
     RunReport lastRun_;
+    std::unique_ptr<DroppedInput> droppedInput_;
 };
 
 } // namespace korvane

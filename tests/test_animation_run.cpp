@@ -375,30 +375,60 @@ void TestAnimationRun::secondStartDuringARunRunsAfterIt()
 
 void TestAnimationRun::closeDuringARunWaitsForTheSweep_data()
 {
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("Exit button") << true;
-    QTest::newRow("close through the window frame") << false;
+    // What the user does while the run lasts, in order: "exit" and "start"
+    // click those buttons, "close" asks the window frame to close, and
+    // "tab", "backtab" and "space" are keys on the control that has the focus.
+    QTest::addColumn<QStringList>("held");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<bool>("openAfterRun");
+    QTest::newRow("Exit button") << QStringList{"exit"} << 1 << true;
+    QTest::newRow("close through the window frame") << QStringList{"close"} << 1 << false;
+    QTest::newRow("Exit, then Start: no run after the window has gone") << QStringList{"exit", "start"} << 1 << true;
+    QTest::newRow("Start, then Exit: the second run, then the end") << QStringList{"start", "exit"} << 2 << true;
+    QTest::newRow("frame close, then Start") << QStringList{"close", "start"} << 1 << false;
+    QTest::newRow("Tab to Exit, Space, Shift+Tab back to Start, Space")
+        << QStringList{"tab", "space", "backtab", "space"} << 1 << true;
 }
 
 void TestAnimationRun::closeDuringARunWaitsForTheSweep()
 {
-    QFETCH(bool, byButton);
+    QFETCH(QStringList, held);
+    QFETCH(int, runs);
+    QFETCH(bool, openAfterRun);
+    auto *start = control<QPushButton>(*window_, "cmdStart");
+    auto *exit = control<QPushButton>(*window_, "cmdKonec");
     // 157 shows as "25." only once a run has written the read-out at its end.
     control<QLineEdit>(*window_, "nKmitočet")->setText(QStringLiteral("157"));
+    QSignalSpy finished(window_.get(), &MainWindow::runFinished);
     QString readOutAfterRun;
-    bool openAfterRun = false;
+    bool openAfterFirstRun = false;
     QVERIFY(test::programEndsAfter(*window_, [&] {
-        if (byButton)
-            postClick(control<QPushButton>(*window_, "cmdKonec"));
-        else
-            QTimer::singleShot(0, window_.get(), &QWidget::close);
-        QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+        // The keys go where the focus will be by then, starting on Start.
+        QWidget *focus = start;
+        for (const QString &action : held) {
+            if (action == QLatin1String("exit")) {
+                postClick(exit);
+            } else if (action == QLatin1String("start")) {
+                postClick(start);
+            } else if (action == QLatin1String("close")) {
+                QTimer::singleShot(0, window_.get(), &QWidget::close);
+            } else {
+                const bool space = action == QLatin1String("space");
+                const int key = space ? Qt::Key_Space : action == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab;
+                for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                    QCoreApplication::postEvent(focus, new QKeyEvent(type, key, Qt::NoModifier, space ? " " : ""));
+                if (!space)
+                    focus = focus == start ? static_cast<QWidget *>(exit) : start;
+            }
+        }
+        QTest::mouseClick(start, Qt::LeftButton);
         readOutAfterRun = test::text(*window_, "nRelKmitočet");
-        openAfterRun = window_->isVisible();
+        openAfterFirstRun = window_->isVisible();
     }));
     QCOMPARE(readOutAfterRun, QStringLiteral("25."));
-    QVERIFY(openAfterRun);
+    QCOMPARE(openAfterFirstRun, openAfterRun);
     QVERIFY(!window_->isVisible());
+    QCOMPARE(finished.count(), runs);
 }
 
 QTEST_MAIN(TestAnimationRun)
