@@ -3,6 +3,7 @@
 #include "app/drawing_surface.h"
 #include "app/twips.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -168,6 +170,21 @@ void installFontSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+QPalette designPalette()
+{
+    QPalette palette = QApplication::style()->standardPalette();
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            if (r != QPalette::NoRole)
+                palette.setBrush(g, r, palette.brush(g, r));
+        }
+    }
+    palette.setColor(QPalette::Window, DrawingSurface::kBackColour);
+    return palette;
 }
 
 Controls createControls(QWidget *window)

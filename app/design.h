@@ -6,6 +6,7 @@
 
 class QFont;
 class QGroupBox;
+class QPalette;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -58,6 +59,12 @@ extern const SurfaceLabel labKlepnete;
 // The named Windows faces are not on Debian; these stand in for them at the
 // same sizes (point sizes of the design converted at 96 dpi).
 void installFontSubstitutes();
+
+// The colours of the standard scheme, whatever scheme the system has, with
+// the window's grey as back colour: the design fixes the back colours, so a
+// dark system scheme would otherwise draw near-white ink and captions on the
+// light grey. Every role is set, so none falls back to the system's.
+QPalette designPalette();
 
 // Creates every control as a child of `window`, in design order, and fixes
 // stacking and tab order.

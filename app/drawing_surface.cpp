@@ -33,7 +33,9 @@ void DrawingSurface::setLineWidth(int pixels)
 
 QColor DrawingSurface::foregroundColour() const
 {
-    return palette().color(QPalette::ButtonText);
+    // The active group's, so that the ink does not change when the window
+    // loses the focus.
+    return palette().color(QPalette::Active, QPalette::ButtonText);
 }
 
 namespace {

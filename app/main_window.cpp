@@ -29,9 +29,7 @@ MainWindow::MainWindow(QWidget *parent)
     setObjectName(QStringLiteral("Korvane"));
     setWindowTitle(QStringLiteral("Korvane"));
     setWindowIcon(appIcon());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, DrawingSurface::kBackColour);
-    setPalette(grey);
+    setPalette(designPalette());
     setAutoFillBackground(true);
 
     // Made first, so every control stacks in front of the drawing.

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -52,6 +53,8 @@ private slots:
     void accessibleNames_data();
     void accessibleNames();
     void everyControlHasItsOwnAccessibleName();
+    void darkSystemSchemeKeepsTheDesign_data();
+    void darkSystemSchemeKeepsTheDesign();
 
 private:
     std::unique_ptr<MainWindow> window_;
@@ -487,6 +490,51 @@ void TestMainWindow::everyControlHasItsOwnAccessibleName()
     QVERIFY(!QAccessible::queryAccessibleInterface(control<QWidget>(*window_, "Picture2"))
                  ->text(QAccessible::Description)
                  .isEmpty());
+}
+
+void TestMainWindow::darkSystemSchemeKeepsTheDesign_data()
+{
+    QTest::addColumn<bool>("beforeStart");
+    QTest::newRow("dark scheme when the program starts") << true;
+    QTest::newRow("dark scheme switched on while it runs") << false;
+}
+
+void TestMainWindow::darkSystemSchemeKeepsTheDesign()
+{
+    QFETCH(bool, beforeStart);
+    const auto finishedPicture = [](MainWindow &w) {
+        control<QPushButton>(w, "cmdStart")->click();
+        return w.surface().image().copy();
+    };
+    const QImage standard = finishedPicture(*window_);
+
+    // Near-white text on near-black, as a dark desktop scheme sets it.
+    const QPalette system = QApplication::palette();
+    QPalette dark(QColor(0x31, 0x36, 0x3b), QColor(0x23, 0x26, 0x29));
+    dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Text, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::ButtonText, QColor(0xfc, 0xfc, 0xfc));
+    dark.setColor(QPalette::Base, QColor(0x1b, 0x1e, 0x20));
+    if (beforeStart) {
+        window_.reset();
+        QApplication::setPalette(dark);
+        window_ = test::openWindow();
+    } else {
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+    }
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(system); });
+
+    MainWindow &w = *window_;
+    QCOMPARE(w.surface().foregroundColour(), QColor(Qt::black));
+    for (const char *box : {"nTitul", "nWavelenghts", "nRelKmitočet", "nSměs", "nCornu", "nMřížka"})
+        QVERIFY2(control<QLineEdit>(w, box)->palette().color(QPalette::Text) == Qt::black, box);
+    for (const char *caption : {"nNomKmitočet", "op2", "op20"})
+        QVERIFY2(control<QWidget>(w, caption)->palette().color(QPalette::WindowText) == Qt::black, caption);
+    QCOMPARE(control<QPushButton>(w, "cmdStart")->palette().color(QPalette::ButtonText), QColor(Qt::black));
+    QCOMPARE(control<QPushButton>(w, "cmdStart")->palette().color(QPalette::Button),
+             QApplication::style()->standardPalette().color(QPalette::Button));
+    QVERIFY(finishedPicture(w) == standard);
 }
 
 QTEST_MAIN(TestMainWindow)
