@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -16,6 +17,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace korvane {
@@ -114,6 +116,19 @@ public:
     }
 
 protected:
+    // Turning inverted controls off put the arrows right and flipped the page
+    // keys: on the design's platform PageDown moves a horizontal bar right,
+    // as Right does, and PageUp left.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
+            triggerAction(event->key() == Qt::Key_PageDown ? SliderPageStepAdd : SliderPageStepSub);
+            event->accept();
+            return;
+        }
+        QScrollBar::keyPressEvent(event);
+    }
+
     void wheelEvent(QWheelEvent *event) override
     {
         QWheelEvent flipped(event->position(), event->globalPosition(), -event->pixelDelta(), -event->angleDelta(),
@@ -147,9 +162,41 @@ QLabel *pictureBox(QWidget *parent, const char *name, QRect place)
     return picture;
 }
 
+// In the group every arrow key moves the selection, as on the design's
+// platform: Down and Right to the next button, Up and Left to the previous
+// one, round at the ends. Qt's own arrows go only where a button lies in the
+// arrow's direction, so Up and Down did nothing and Right stopped at the end.
+class OptionButton : public QRadioButton
+{
+public:
+    OptionButton(const QString &caption, QWidget *frame)
+        : QRadioButton(caption, frame)
+    {
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const int key = event->key();
+        const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+        if (!forward && key != Qt::Key_Up && key != Qt::Key_Left) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        QList<OptionButton *> group = parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
+        std::sort(group.begin(), group.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
+        const qsizetype here = group.indexOf(this);
+        OptionButton *next = group[(here + (forward ? 1 : group.size() - 1)) % group.size()];
+        next->setFocus(Qt::OtherFocusReason);
+        // A click, so that the selection runs its handler as a mouse click does.
+        next->click();
+    }
+};
+
 QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &caption, QRect place)
 {
-    auto *option = placed<QRadioButton>(name, place, caption, frame);
+    auto *option = placed<OptionButton>(name, place, caption, frame);
     option->setFont(makeFont(kDialogFont));
     option->setFocusPolicy(Qt::ClickFocus); // until selected: see the window's wiring
     setBackColour(option, QPalette::Window);

@@ -24,6 +24,7 @@ private slots:
 
     void slitCountSelection_data();
     void slitCountSelection();
+    void optionButtonsByKeyboard_data();
     void optionButtonsByKeyboard();
     void frequencyBarsByKeyboard_data();
     void frequencyBarsByKeyboard();
@@ -126,18 +127,45 @@ void TestParameterControls::slitCountSelection()
     QCOMPARE(window_->surface().pixelAt(200, 113), window_->surface().foregroundColour());
 }
 
+void TestParameterControls::optionButtonsByKeyboard_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("frequency");
+    // Down and Right go to the next button, Up and Left to the previous one,
+    // round at both ends.
+    QTest::newRow("Left from 4") << "op4Dírky" << int(Qt::Key_Left) << "op3Dirky" << "20";
+    QTest::newRow("Up from 4") << "op4Dírky" << int(Qt::Key_Up) << "op3Dirky" << "20";
+    QTest::newRow("Right from 4") << "op4Dírky" << int(Qt::Key_Right) << "op20" << "15";
+    QTest::newRow("Down from 3") << "op3Dirky" << int(Qt::Key_Down) << "op4Dírky" << "20";
+    QTest::newRow("Right from 20, round to 2") << "op20" << int(Qt::Key_Right) << "op2" << "20";
+    QTest::newRow("Down from 20, round to 2") << "op20" << int(Qt::Key_Down) << "op2" << "20";
+    QTest::newRow("Left from 2, round to 20") << "op2" << int(Qt::Key_Left) << "op20" << "15";
+    QTest::newRow("Up from 2, round to 20") << "op2" << int(Qt::Key_Up) << "op20" << "15";
+}
+
 void TestParameterControls::optionButtonsByKeyboard()
 {
-    auto *four = control<QRadioButton>(*window_, "op4Dírky");
-    four->setFocus();
-    QTest::keyClick(four, Qt::Key_Left);
-    QVERIFY(control<QRadioButton>(*window_, "op3Dirky")->isChecked());
-    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("3"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QVERIFY(control<QRadioButton>(*window_, "op20")->isChecked());
-    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("20"));
-    QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("15"));
+    QFETCH(QString, from);
+    QFETCH(int, key);
+    QFETCH(QString, to);
+    QFETCH(QString, frequency);
+    act(from);
+    auto *start = control<QRadioButton>(*window_, from.toUtf8().constData());
+    start->setFocus();
+    // Moved off its default, so that the selection's handler shows by resetting it.
+    control<QLineEdit>(*window_, "nKmitočet")->setText(QStringLiteral("99"));
+    const quint64 stripsBefore = stripsDrawn(*window_);
+    QTest::keyClick(start, Qt::Key(key));
+
+    auto *selected = control<QRadioButton>(*window_, to.toUtf8().constData());
+    QVERIFY(selected->isChecked());
+    QVERIFY(!start->isChecked());
+    QCOMPARE(QApplication::focusWidget(), selected);
+    QCOMPARE(test::text(*window_, "nNdirek"), selected->text());
+    QCOMPARE(test::text(*window_, "nKmitočet"), frequency);
+    QVERIFY(stripsDrawn(*window_) > stripsBefore);
 }
 
 void TestParameterControls::frequencyBarsByKeyboard_data()
@@ -165,6 +193,12 @@ void TestParameterControls::frequencyBarsByKeyboard_data()
                                     << "157" << "25,";
     QTest::newRow("at 2, Czech") << "op2" << "HScrollKmitočet" << int(Qt::Key_Right) << 1 << "cs" << 2 << "22"
                                  << "3,5";
+    QTest::newRow("PageDown, one step right") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_PageDown) << 0
+                                              << "en" << 1 << "21" << "3.34";
+    QTest::newRow("PageUp, one step left") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_PageUp) << 3 << "en"
+                                           << 2 << "22" << "3.5";
+    QTest::newRow("20 slits, PageDown") << "op20" << "HScrollKmitocet20" << int(Qt::Key_PageDown) << 10 << "en"
+                                        << 11 << "16" << "2.55";
     QTest::newRow("right end") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_End) << 0 << "en" << 180 << "200"
                                << "31.85";
     QTest::newRow("right end, German") << "op4Dírky" << "HScrollKmitočet" << int(Qt::Key_End) << 0 << "de" << 180
@@ -319,6 +353,8 @@ void TestParameterControls::slowDown_data()
 
     QTest::newRow("position 1") << "en" << QList<int>{Qt::Key_Right} << "4";
     QTest::newRow("one step right and back") << "en" << QList<int>{Qt::Key_Right, Qt::Key_Left} << "1";
+    QTest::newRow("PageDown three times, PageUp once: position 2")
+        << "en" << QList<int>{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp} << "7";
     QTest::newRow("position 10000") << "en" << QList<int>{Qt::Key_End} << "30001";
     QTest::newRow("position 10000, German: no group separator") << "de" << QList<int>{Qt::Key_End} << "30001";
     QTest::newRow("position 10000, Czech: no group separator") << "cs" << QList<int>{Qt::Key_End} << "30001";
