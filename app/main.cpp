@@ -25,9 +25,13 @@ bool displayMissing()
 int main(int argc, char *argv[])
 {
     if (displayMissing()) {
-        std::fputs("korvane: no display to open the window on (DISPLAY is not set); run it from a desktop "
-                   "session, or headless with: xvfb-run -a build/korvane\n",
-                   stderr);
+        // The command as it was started: "korvane" when installed, the path
+        // into the build tree when run from there.
+        const char *command = argc > 0 && argv[0] && *argv[0] ? argv[0] : "korvane";
+        std::fprintf(stderr,
+                     "korvane: no display to open the window on (DISPLAY is not set); run it from a desktop "
+                     "session, or headless with: xvfb-run -a %s\n",
+                     command);
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
