@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
 # Where `cmake --install` puts things: the usual XDG places under the prefix,
 # so a desktop finds the program in its menu, with its icon, and software
 # centres find its description.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
 # `cpack -G DEB` (run in the build directory) makes a Debian package of what
 # `cmake --install` installs.
 set(CPACK_PACKAGE_NAME korvane)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
 # Installs the build into a scratch prefix and checks what a desktop needs:
 # the program, a valid desktop entry, the icon in every size it claims, and
 # AppStream metadata that its validator accepts.

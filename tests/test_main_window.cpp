@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
 #include "window_fixture.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Takes the README's screenshot from the program itself: the window as it
 // stands after a full Start run with 4 slits (the start-up choice), drawn
 // headless, so that it can be made again on any machine after a change.
