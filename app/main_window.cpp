@@ -7,6 +7,7 @@
 #include "app/drawing_surface.h"
 #include "app/held_input.h"
 #include "app/startup.h"
+#include "app/title_bar.h"
 #include "app/twips.h"
 #include "controls/frequency.h"
 #include "controls/slit_count.h"
@@ -29,7 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     installFontSubstitutes();
     setObjectName(QStringLiteral("Korvane"));
-    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowTitle(titleBarText());
     setWindowIcon(appIcon());
     QPalette grey = palette();
     grey.setColor(QPalette::Window, DrawingSurface::kBackColour);
