@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #pragma once
 
 // What a screen reader says for each control. Most controls are captionless or

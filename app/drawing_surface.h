@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #pragma once
 
 // The window's drawing surface. Handlers draw lines and circles in twips; the

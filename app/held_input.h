@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #pragma once
 
 // Holds back the user's input while a long handler runs and hands it back, in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #include "app/main_window.h"
 
 #include "app/accessible_names.h"
@@ -5,6 +7,7 @@
 #include "app/drawing_surface.h"
 #include "app/held_input.h"
 #include "app/startup.h"
+#include "app/title_bar.h"
 #include "app/twips.h"
 #include "controls/frequency.h"
 #include "controls/slit_count.h"
@@ -27,7 +30,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     installFontSubstitutes();
     setObjectName(QStringLiteral("Korvane"));
-    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowTitle(titleBarText());
     setWindowIcon(appIcon());
     setPalette(designPalette());
     setAutoFillBackground(true);

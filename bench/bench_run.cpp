@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Prints what a Start run costs on this machine: whole runs without pause per
 // slit count, the model alone, one incident-wave strip, and how faithfully a
 // paced run keeps its pause. One line per figure, each the median of several.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
 # One interface target carries the warning flags; every project target links it.
 option(KORVANE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #pragma once
 
 // The two frequency bars: position -> frequency in the store, strip, read-out.

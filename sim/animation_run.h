@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 #pragma once
 
 // The Start run: clears the window, draws the incident-wave strip and the

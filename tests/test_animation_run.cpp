@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The Start run: the finished picture, its identity with drawing every
 // element as listed, damaged stores, and input and closing during a run.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The drawing surface's own guarantees: one-pixel rows and columns written
 // directly come out exactly as the painter draws them, drawing order holds
 // across both ways of drawing, and absurd coordinates are cut, not trusted.

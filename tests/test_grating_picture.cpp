@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The grating picture is committed as a file but drawn by tools/make_grating,
 // so the two must not drift apart; and the program shows the file as it is,
 // so its format and its colours are checked directly.

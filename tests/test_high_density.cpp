@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // On a screen of device pixel ratio 2 the picture is drawn at device
 // resolution: crisp lines and dots, in the places they have at ratio 1. The
 // ratio is fixed when the application starts, so this test draws its ratio-2

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The icon is committed as files but drawn by tools/make_icon, so the two must
 // not drift apart; and the window shows the same icon the desktop does.
 

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
 #include "window_fixture.h"
 
+#include "app/title_bar.h"
 #include "app/twips.h"
 
 #include <QAccessible>
@@ -35,6 +38,8 @@ private slots:
     void designOfControls_data();
     void designOfControls();
     void startUpState();
+    void titleBarText_data();
+    void titleBarText();
     void surfaceShowsOnlyTheLabelAtFirstShow();
     void captionsAreShownWhole_data();
     void captionsAreShownWhole();
@@ -165,7 +170,9 @@ void TestMainWindow::designOfControls()
 void TestMainWindow::startUpState()
 {
     MainWindow &w = *window_;
-    QCOMPARE(w.windowTitle(), QStringLiteral("Korvane"));
+    // The home page is the publisher's (a build option); the rows below pin
+    // what each kind of build shows.
+    QCOMPARE(w.windowTitle(), korvane::titleBarText());
     QCOMPARE(w.objectName(), QStringLiteral("Korvane"));
     QCOMPARE(w.size(), QSize(758, 571));
     QCOMPARE(w.palette().color(QPalette::Window), DrawingSurface::kBackColour);
@@ -197,6 +204,22 @@ void TestMainWindow::startUpState()
     }
 
     QCOMPARE(QApplication::focusWidget(), control<QWidget>(w, "cmdStart"));
+}
+
+void TestMainWindow::titleBarText_data()
+{
+    QTest::addColumn<QString>("homePage");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("no home page") << QString() << QStringLiteral("Korvane");
+    QTest::newRow("home page") << QStringLiteral("https://example.org/korvane")
+                               << QStringLiteral("Korvane - https://example.org/korvane");
+}
+
+void TestMainWindow::titleBarText()
+{
+    QFETCH(QString, homePage);
+    QFETCH(QString, title);
+    QCOMPARE(korvane::titleBarText(homePage), title);
 }
 
 void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Number <-> text as the window shows it, with the decimal separators of an
 // English, a Czech and a German user (the last two use a comma).
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The pause accounting of the Start run's pacer, on a simulated clock: the
 // run's length, how often it sleeps and how steadily it shows frames.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The slit-count buttons, the two frequency bars and the slow-down bar, driven
 // through the real controls with the mouse and the keyboard.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The phasor model with values that can be checked by hand, and the chain
 // against an independent sum of complex exponentials.
 

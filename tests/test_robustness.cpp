@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Thousands of random user actions on the real window, its state checked after
 // every one. The handlers talk to each other only through the controls' texts
 // and states, so a fault shows as controls that disagree after some unusual

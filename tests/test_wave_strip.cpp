@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // The incident-wave strip as pixels on the retained surface, and the
 // relative-frequency read-out in three locales.
 

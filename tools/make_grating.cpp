@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Draws the fixed picture of white light split by a grating and writes it as
 // a 24-bit BMP. The picture is committed (res/grating.bmp); this tool exists
 // so that a change of geometry is a change of the tables below, not a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
 // Draws Korvane's icon: a diaphragm with four slits lit from below, rays
 // fanning out to the screen, and the four-slit interference profile standing
 // on the screen. One geometry feeds both the SVG (for icon themes) and the

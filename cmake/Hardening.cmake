@@ -1,0 +1,16 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
+# The hardening Debian builds its packages with (dpkg-buildflags with
+# hardening=+all, less what gcc already does by default there: PIE): stack
+# protector, fortified C library calls, and a read-only relocation table bound
+# at start-up. Off in the sanitizer build, whose own checks these would blunt.
+option(KORVANE_HARDENING "Build with Debian's usual hardening flags" ON)
+
+if(KORVANE_HARDENING AND NOT KORVANE_SANITIZE AND NOT MSVC)
+    add_compile_options(-fstack-protector-strong -fstack-clash-protection)
+    # glibc's fortified calls need the optimiser, and warn (an error here) without it.
+    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+        add_link_options(-Wl,-z,relro -Wl,-z,now)
+    endif()
+endif()

@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+// The README's screenshot and the teacher's guide's figures are committed but
+// taken by tools/make_screenshot from the program itself; a change to the
+// drawing, the controls or the tool that is not followed by taking them anew
+// shows here.
+//
+// The figures are opaque RGB, so no pixel is un-premultiplied (where
+// processors may round ties differently). What remains is the raster
+// engine's blending of antialiased glyph and control edges, which has code
+// paths per instruction set whose rounding may differ by one unit; each
+// channel may therefore differ by up to kTolerance. Anything the program
+// draws wrongly (a ray, a bar, a chain segment, a caption, the wrong option
+// button) differs by far more.
+
+#include <QtTest>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kTolerance = 2;
+
+struct ToolRun {
+    bool finished = false;
+    int exitCode = -1;
+    QByteArray standardError;
+};
+
+ToolRun runTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(MAKE_SCREENSHOT_PATH), arguments);
+    ToolRun run;
+    run.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    run.exitCode = process.exitCode();
+    run.standardError = process.readAllStandardError();
+    return run;
+}
+
+} // namespace
+
+class TestScreenshots : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toolRetakesCommittedFigure_data();
+    void toolRetakesCommittedFigure();
+    void toolRejectsOtherSlitCounts_data();
+    void toolRejectsOtherSlitCounts();
+};
+
+void TestScreenshots::toolRetakesCommittedFigure_data()
+{
+    QTest::addColumn<QString>("slits");
+    for (const char *slits : {"2", "3", "4", "20"})
+        QTest::newRow(qPrintable(QStringLiteral("%1 slits").arg(QLatin1String(slits)))) << QString::fromLatin1(slits);
+}
+
+void TestScreenshots::toolRetakesCommittedFigure()
+{
+    QFETCH(QString, slits);
+    const QString name = QStringLiteral("korvane-%1-slits.png").arg(slits);
+    const QImage committed = QImage(QStringLiteral(DOCS_DIR "/") + name).convertToFormat(QImage::Format_RGB32);
+    QVERIFY2(!committed.isNull(), qPrintable(name + QStringLiteral(" is missing from docs/")));
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString out = dir.filePath(name);
+    const ToolRun run = runTool({out, slits});
+    QVERIFY2(run.finished && run.exitCode == 0, run.standardError.constData());
+    const QImage taken = QImage(out).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(taken.size(), committed.size());
+
+    int worst = 0;
+    QPoint worstAt;
+    for (int y = 0; y < taken.height(); ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(taken.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(committed.constScanLine(y));
+        for (int x = 0; x < taken.width(); ++x) {
+            const int d = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
+                                    std::abs(qBlue(a[x]) - qBlue(b[x]))});
+            if (d > worst) {
+                worst = d;
+                worstAt = {x, y};
+            }
+        }
+    }
+    QVERIFY2(worst <= kTolerance,
+             qPrintable(QStringLiteral("docs/%1 differs from the tool's picture by %2 at (%3, %4); "
+                                       "take the figures anew with the screenshot target")
+                            .arg(name)
+                            .arg(worst)
+                            .arg(worstAt.x())
+                            .arg(worstAt.y())));
+}
+
+void TestScreenshots::toolRejectsOtherSlitCounts_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::newRow("5") << QStringLiteral("5");
+    QTest::newRow("leading zero") << QStringLiteral("04");
+    QTest::newRow("empty") << QString();
+}
+
+void TestScreenshots::toolRejectsOtherSlitCounts()
+{
+    QFETCH(QString, slits);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString out = dir.filePath(QStringLiteral("figure.png"));
+    const ToolRun run = runTool({out, slits});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.standardError.contains("2, 3, 4 or 20"), run.standardError.constData());
+    QVERIFY(!QFile::exists(out));
+}
+
+QTEST_MAIN(TestScreenshots)
+#include "test_screenshots.moc"
