@@ -37,10 +37,6 @@ QString formatQNumber(double value, std::string_view pattern)
     return QString::fromStdString(formatNumber(value, pattern, decimalSeparator()));
 }
 
-} // namespace korvane
-
-namespace korvane {
-
 double numberOrZero(const QString &text)
 {
     return parseQNumber(text).value_or(0.0);

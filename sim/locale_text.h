@@ -18,10 +18,6 @@ QString numberQText(double value);
 std::optional<double> parseQNumber(const QString &text);
 QString formatQNumber(double value, std::string_view pattern);
 
-} // namespace korvane
-
-namespace korvane {
-
 // A value store's text as a number; a text that is not a number reads as 0.
 double numberOrZero(const QString &text);
 
