@@ -4,6 +4,7 @@
 // element as listed, damaged stores, and input and closing during a run.
 
 #include "fake_clock.h"
+#include "ink.h"
 #include "window_fixture.h"
 
 #include "app/design.h"
@@ -28,6 +29,7 @@ using namespace korvane;
 using namespace std::chrono_literals;
 using korvane::test::FakeClock;
 using korvane::test::control;
+using korvane::test::pixelOf;
 
 namespace {
 
@@ -93,20 +95,6 @@ void drawEveryElement(DrawingSurface &s, const QLineEdit &nNdirek, const QLineEd
         const double scaled = RawIntensity({double(P), 3500}, c) * IntensityScale(text, f);
         s.line(float(P), 6500, float(P), float(6500 - scaled));
     }
-}
-
-// The topmost ink pixel of a logical column, from `from` downwards.
-int topOfInk(DrawingSurface &s, int x, int from, int to)
-{
-    for (int y = from; y <= to; ++y)
-        if (s.pixelAt(x, y) == s.foregroundColour())
-            return y;
-    return -1;
-}
-
-QPoint pixel(double x, double y)
-{
-    return {int(std::lround(x / 15.0)), int(std::lround(y / 15.0))};
 }
 
 // A click posted as the window system would queue it, to arrive during a run.
@@ -194,7 +182,9 @@ void TestAnimationRun::finishedPictureOfTwoSlits()
 
     // Midway between the slits the bar is 1920 twips tall: from row 433 (6500)
     // up to row 305 (4580), the tallest of the bars that share the column.
-    QCOMPARE(topOfInk(s, 603, 262, 433), 305);
+    const QList<QPoint> bar = test::pixelsIn(s, QRect(QPoint(603, 262), QPoint(603, 433)), s.foregroundColour());
+    QVERIFY(!bar.isEmpty());
+    QCOMPARE(bar.first().y(), 305);
 
     // Grey discs of radius 50 twips (3 px) cut the slits at 9000 and 9100
     // into the 3-pixel diaphragm line at row 533.
@@ -215,7 +205,7 @@ void TestAnimationRun::finishedPictureOfTwoSlits()
     // The last chain starts at column 11800; its joint and end are ink.
     const auto last = PhasorChain(11800, 2, 20, 200);
     for (const ChainPoint &c : last) {
-        const QPoint p = pixel(c.x, c.y);
+        const QPoint p = pixelOf(c.x, c.y);
         QCOMPARE(s.pixelAt(p.x(), p.y()), s.foregroundColour());
     }
 
@@ -272,7 +262,7 @@ void TestAnimationRun::lastChainIsKeptWhole()
     double furthest = 0;
     for (const ChainPoint &c : chain) {
         furthest = std::max(furthest, c.x);
-        const QPoint p = pixel(c.x, c.y);
+        const QPoint p = pixelOf(c.x, c.y);
         QCOMPARE(run.surface.pixelAt(p.x(), p.y()), run.surface.foregroundColour());
     }
     QVERIFY(furthest > 12300);

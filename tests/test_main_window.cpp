@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
+#include "ink.h"
 #include "window_fixture.h"
 
 #include "app/title_bar.h"
@@ -25,6 +26,16 @@
 
 using namespace korvane;
 using korvane::test::control;
+
+namespace {
+
+// The label's box on the surface, as the design places it.
+QRect labelBox()
+{
+    return twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -224,17 +235,12 @@ void TestMainWindow::titleBarText()
 
 void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()
 {
-    const DrawingSurface &surface = window_->surface();
-    const QRect label = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+    const QRect label = labelBox();
     int inkInLabel = 0;
-    for (int y = 0; y < DrawingSurface::kLogicalSize.height(); ++y) {
-        for (int x = 0; x < DrawingSurface::kLogicalSize.width(); ++x) {
-            const bool grey = surface.pixelAt(x, y) == DrawingSurface::kBackColour;
-            if (label.contains(x, y))
-                inkInLabel += grey ? 0 : 1;
-            else if (!grey)
-                QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(x).arg(y)));
-        }
+    for (const QPoint &p : test::inkIn(window_->surface(), test::wholeSurface())) {
+        if (!label.contains(p))
+            QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(p.x()).arg(p.y())));
+        ++inkInLabel;
     }
     QVERIFY2(inkInLabel > 200, "the label's caption is not on the surface");
     // The start-up selection did draw its strip before the window was shown.
@@ -255,7 +261,7 @@ void TestMainWindow::captionsAreShownWhole()
     QFETCH(QString, name);
     if (name.isEmpty()) {
         const QFont font = labKlepnete.font();
-        const QRect box = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+        const QRect box = labelBox();
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box.size()), Qt::TextWordWrap,
                                                              QString::fromLatin1(labKlepnete.caption));
         QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(), "label wraps or is clipped");
@@ -305,7 +311,7 @@ void TestMainWindow::stacking()
 {
     QFETCH(QPoint, twips);
     QFETCH(QString, onTop);
-    QWidget *hit = window_->childAt(twips / kTwipsPerPixel);
+    QWidget *hit = window_->childAt(test::pixelOf(twips));
     if (onTop.isEmpty())
         QVERIFY2(hit == &window_->surface(), qPrintable(hit ? hit->objectName() : QStringLiteral("nothing")));
     else

@@ -3,6 +3,8 @@
 // The incident-wave strip as pixels on the retained surface, and the
 // relative-frequency read-out in three locales.
 
+#include "ink.h"
+
 #include "app/drawing_surface.h"
 #include "sim/wave_strip.h"
 
@@ -14,6 +16,8 @@
 #include <cmath>
 
 using namespace korvane;
+using korvane::test::inkIn;
+using korvane::test::pixelOf;
 
 namespace {
 
@@ -30,19 +34,8 @@ QSet<QPoint> expectedInk(double f)
     const double k = f / 5000.0;
     for (int x = 0; x <= 5000; ++x) {
         const auto y = static_cast<float>(1700.0 - 200.0 * std::sin(x * k));
-        ink.insert(QPoint(static_cast<int>(std::lround((500.0 + x) / 15.0)),
-                          static_cast<int>(std::lround(static_cast<double>(y) / 15.0))));
+        ink.insert(pixelOf(500.0 + x, static_cast<double>(y)));
     }
-    return ink;
-}
-
-QSet<QPoint> inkIn(const DrawingSurface &surface, QRect area)
-{
-    QSet<QPoint> ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (surface.pixelAt(x, y) != DrawingSurface::kBackColour)
-                ink.insert(QPoint(x, y));
     return ink;
 }
 
