@@ -5,6 +5,7 @@
 
 #include "fake_clock.h"
 #include "ink.h"
+#include "paint_spy.h"
 #include "window_fixture.h"
 
 #include "app/design.h"
@@ -107,19 +108,6 @@ void postClick(QWidget *target)
                                                                                              : Qt::NoButton,
                                                             Qt::NoModifier));
 }
-
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 } // namespace
 
@@ -316,8 +304,7 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash()
 
 void TestAnimationRun::framesAreShownDuringTheRun()
 {
-    PaintCounter painted;
-    window_->surface().installEventFilter(&painted);
+    test::PaintSpy painted(window_->surface());
     QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
     // About a simulated second of run at 16 ms a frame, each frame painted
     // while the run was still going.

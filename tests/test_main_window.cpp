@@ -3,6 +3,7 @@
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
 #include "ink.h"
+#include "paint_spy.h"
 #include "window_fixture.h"
 
 #include "app/title_bar.h"
@@ -431,31 +432,11 @@ void TestMainWindow::drawingSurvivesCoveringTheWindow()
     QCOMPARE(shown.pixelColor(300, 340), DrawingSurface::kBackColour);
 }
 
-namespace {
-
-// Collects the regions the surface is asked to paint.
-class PaintSpy : public QObject
-{
-public:
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
-
 void TestMainWindow::flushShowsDrawingAtOnce()
 {
     DrawingSurface &surface = window_->surface();
     QCoreApplication::processEvents();
-    PaintSpy spy;
-    surface.installEventFilter(&spy);
+    test::PaintSpy spy(surface);
 
     // As a long handler would: draw, then flush without returning to the loop.
     surface.line(3000, 6000, 4500, 6000);
