@@ -6,6 +6,7 @@
 #include "fake_clock.h"
 #include "ink.h"
 #include "paint_spy.h"
+#include "run_picture.h"
 #include "window_fixture.h"
 
 #include "app/design.h"
@@ -29,33 +30,13 @@
 using namespace korvane;
 using namespace std::chrono_literals;
 using korvane::test::FakeClock;
+using korvane::test::RunBench;
 using korvane::test::control;
 using korvane::test::pixelOf;
 
 namespace {
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
-
-// The value stores and read-out a run needs, on a surface of their own.
-struct Bench {
-    QLineEdit nNdirek, nKmitočet, nSpomaleni, nRelKmitočet;
-    Controls controls;
-    DrawingSurface surface;
-    FakeClock clock;
-
-    Bench(const QString &slits, const QString &f, const QString &slowDown)
-        : nNdirek(slits)
-        , nKmitočet(f)
-        , nSpomaleni(slowDown)
-    {
-        controls.nNdirek = &nNdirek;
-        controls.nKmitočet = &nKmitočet;
-        controls.nSpomaleni = &nSpomaleni;
-        controls.nRelKmitočet = &nRelKmitočet;
-    }
-
-    RunReport run() { return RunStart(controls, surface, clock, 16ms); }
-};
 
 // The run as listed, element by element: every stub in every column, no
 // shortcut of any kind.
@@ -221,11 +202,9 @@ void TestAnimationRun::sameAsDrawingEveryElement()
 {
     QFETCH(QString, slits);
     QFETCH(QString, f);
-    Bench run(slits, f, QStringLiteral("0"));
-    run.run();
-    Bench reference(slits, f, QStringLiteral("0"));
+    RunBench reference(slits, f);
     drawEveryElement(reference.surface, reference.nNdirek, reference.nKmitočet);
-    QCOMPARE(run.surface.image(), reference.surface.image());
+    QCOMPARE(test::freshRunPicture(slits, f), reference.surface.image());
 }
 
 void TestAnimationRun::lastChainIsKeptWhole_data()
@@ -243,7 +222,7 @@ void TestAnimationRun::lastChainIsKeptWhole()
     QFETCH(int, slits);
     QFETCH(int, f);
     QFETCH(double, L);
-    Bench run(QString::number(slits), QString::number(f), QStringLiteral("0"));
+    RunBench run(QString::number(slits), QString::number(f));
     run.run();
     // Beyond the design width and the cleared band, for an enlarged window.
     const auto chain = PhasorChain(11800, slits, f, L);
@@ -294,7 +273,7 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash()
     QFETCH(QString, slowDown);
     QFETCH(double, sleptMs);
     QFETCH(QString, readOut);
-    Bench run(slits, f, slowDown);
+    RunBench run(slits, f, slowDown);
     run.run();
     const double slept = std::chrono::duration<double, std::milli>(run.clock.slept()).count();
     QVERIFY2(std::fabs(slept - sleptMs) <= 0.02 * sleptMs, qPrintable(QString::number(slept)));

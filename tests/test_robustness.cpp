@@ -6,10 +6,9 @@
 // sequence. A failure names the seed and the action; to replay it:
 //   KORVANE_SEED=<seed> KORVANE_ACTIONS=<count> test_robustness randomActions
 
-#include "fake_clock.h"
+#include "run_picture.h"
 #include "window_fixture.h"
 
-#include "sim/animation_run.h"
 #include "sim/locale_text.h"
 #include "sim/wave_strip.h"
 
@@ -22,7 +21,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -36,7 +34,6 @@
 #endif
 
 using namespace korvane;
-using namespace std::chrono_literals;
 using SC = QStyle::SubControl;
 using korvane::test::scrollBarPart;
 
@@ -114,21 +111,6 @@ QString readOutFor(int frequency)
     QLineEdit readOut;
     ShowRelativeFrequency(store, readOut, "#.##");
     return readOut.text();
-}
-
-// The picture a run leaves on a surface that has never drawn anything else.
-QImage freshRunPicture(const QString &slits, const QString &frequency)
-{
-    QLineEdit nNdirek(slits), nKmitočet(frequency), nSpomaleni(QStringLiteral("0")), nRelKmitočet;
-    Controls c;
-    c.nNdirek = &nNdirek;
-    c.nKmitočet = &nKmitočet;
-    c.nSpomaleni = &nSpomaleni;
-    c.nRelKmitočet = &nRelKmitočet;
-    DrawingSurface surface;
-    test::FakeClock clock;
-    RunStart(c, surface, clock, 16ms);
-    return surface.image();
 }
 
 // Where two pictures differ within a region; nothing when they agree there.
@@ -560,7 +542,7 @@ void TestRobustness::onRunFinished()
     }
     // State a run keeps from earlier runs would show only when parameters
     // repeat; a run on a fresh surface shows it at once.
-    const QImage fresh = freshRunPicture(c().nNdirek->text(), c().nKmitočet->text()).copy(compared);
+    const QImage fresh = test::freshRunPicture(c().nNdirek->text(), c().nKmitočet->text()).copy(compared);
     if (fresh != picture)
         model_.pictureError += describe("the run for %1 left a picture unlike the same run's on a fresh surface, %2",
                                         key, difference(picture, fresh, picture.rect()));
