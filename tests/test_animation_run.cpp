@@ -8,6 +8,7 @@
 #include "paint_spy.h"
 #include "run_picture.h"
 #include "window_fixture.h"
+#include "worked_values.h"
 
 #include "app/design.h"
 #include "sim/animation_run.h"
@@ -31,6 +32,7 @@ using namespace korvane;
 using namespace std::chrono_literals;
 using korvane::test::FakeClock;
 using korvane::test::RunBench;
+using korvane::test::workedReadOut;
 using korvane::test::control;
 using korvane::test::pixelOf;
 
@@ -122,7 +124,7 @@ private:
 
 void TestAnimationRun::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    test::useEnglishNumbers();
 }
 
 void TestAnimationRun::init()
@@ -178,7 +180,7 @@ void TestAnimationRun::finishedPictureOfTwoSlits()
         QCOMPARE(s.pixelAt(p.x(), p.y()), s.foregroundColour());
     }
 
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(20));
     QCOMPARE(s.lineWidth(), 1);
     QCOMPARE(s.fillStyle(), DrawingSurface::FillStyle::Solid);
     QCOMPARE(s.fillColour(), DrawingSurface::kBackColour);
@@ -255,15 +257,16 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash_data()
     QTest::addColumn<double>("sleptMs");
     QTest::addColumn<QString>("readOut");
 
-    QTest::newRow("slit count not a number: no slits") << "two" << "20" << "0" << 0.0 << "3.18";
-    QTest::newRow("negative slit count") << "-4" << "20" << "0" << 0.0 << "3.18";
-    QTest::newRow("slit count 99999 is bounded") << "99999" << "20" << "0" << 0.0 << "3.18";
+    const QString at20 = workedReadOut(20);
+    QTest::newRow("slit count not a number: no slits") << "two" << "20" << "0" << 0.0 << at20;
+    QTest::newRow("negative slit count") << "-4" << "20" << "0" << 0.0 << at20;
+    QTest::newRow("slit count 99999 is bounded") << "99999" << "20" << "0" << 0.0 << at20;
     QTest::newRow("frequency not a number reads 0") << "4" << "x" << "0" << 0.0 << ".";
     QTest::newRow("frequency 1e300: phases beyond reason") << "3" << QString(300, '9') << "0" << 0.0 << QString();
-    QTest::newRow("negative slow-down: no pause") << "4" << "20" << "-30001" << 0.0 << "3.18";
-    QTest::newRow("slow-down not a number: no pause") << "4" << "20" << "slow" << 0.0 << "3.18";
+    QTest::newRow("negative slow-down: no pause") << "4" << "20" << "-30001" << 0.0 << at20;
+    QTest::newRow("slow-down not a number: no pause") << "4" << "20" << "slow" << 0.0 << at20;
     QTest::newRow("fractional slow-down 2.5 pauses in proportion") << "4" << "20" << "2.5" << 11951 * 2.5 / 3000
-                                                                     << "3.18";
+                                                                     << at20;
 }
 
 void TestAnimationRun::damagedStoresNeitherHangNorCrash()
@@ -306,7 +309,7 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     // The run drew with the parameters it started with, untouched by the input.
     QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(20));
 
     // Then the input is handled, in order, with nothing else needed to release it.
     QCoreApplication::processEvents();
@@ -315,7 +318,7 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     // other order would have left 20.
     QCOMPARE(frequency->value(), 1);
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("21"));
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.34"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(21));
 }
 
 void TestAnimationRun::secondStartDuringARunRunsAfterIt()
@@ -383,7 +386,7 @@ void TestAnimationRun::closeDuringARunWaitsForTheSweep()
         readOutAfterRun = test::text(*window_, "nRelKmitočet");
         openAfterFirstRun = window_->isVisible();
     }));
-    QCOMPARE(readOutAfterRun, QStringLiteral("25."));
+    QCOMPARE(readOutAfterRun, workedReadOut(157));
     QCOMPARE(openAfterFirstRun, openAfterRun);
     QVERIFY(!window_->isVisible());
     QCOMPARE(finished.count(), runs);

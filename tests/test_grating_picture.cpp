@@ -69,8 +69,8 @@ void TestGratingPicture::toolRedrawsCommittedFile()
     const ToolRun run = runTool({out});
     QVERIFY2(run.succeeded(), run.standardError.constData());
     const QString differs = korvane::test::byteDifference(out, korvane::test::committedFile(kFile));
-    QVERIFY2(differs.isEmpty(),
-             qPrintable(differs + QStringLiteral("; rerun the grating_picture target if the geometry changed on purpose")));
+    QVERIFY2(differs.isEmpty(), qPrintable(differs + QStringLiteral("; rerun the grating_picture target if the "
+                                                                    "geometry changed on purpose")));
 }
 
 void TestGratingPicture::toolRejectsBadInvocation_data()

@@ -8,6 +8,7 @@
 
 #include "run_picture.h"
 #include "window_fixture.h"
+#include "worked_values.h"
 
 #include "sim/locale_text.h"
 #include "sim/wave_strip.h"
@@ -229,8 +230,7 @@ void TestRobustness::initTestCase()
     seed_ = qEnvironmentVariable("KORVANE_SEED", QString::number(seed_)).toULongLong();
     actionCount_ = qEnvironmentVariable("KORVANE_ACTIONS", QString::number(actionCount_)).toULongLong();
     // The read-out's separator is the user's: the seed picks whose.
-    const QLocale::Language languages[] = {QLocale::English, QLocale::Czech, QLocale::German};
-    locale_ = QLocale(languages[seed_ % std::size(languages)]);
+    locale_ = test::kUsers[seed_ % std::size(test::kUsers)].qlocale();
     qInfo("seed %llu, %llu actions, locale %s (KORVANE_SEED and KORVANE_ACTIONS override)", seed_, actionCount_,
           qPrintable(locale_.name()));
 
@@ -278,15 +278,12 @@ void TestRobustness::cleanup()
 void TestRobustness::readOutOracleAgreesWithWorkedValues()
 {
     // The checks take the expected read-out from the program's own formatting;
-    // these are worked by hand (f / 6.28 shown as "#.##").
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const std::pair<int, const char *> worked[] = {{20, "3.18"}, {21, "3.34"}, {22, "3.5"}, {157, "25."},
-                                                   {200, "31.85"}, {5, ".8"},  {45, "7.17"}};
-    for (const auto &[f, shown] : worked)
-        QCOMPARE(readOutFor(f), QString::fromLatin1(shown));
-    QLocale::setDefault(QLocale(QLocale::Czech));
-    QCOMPARE(readOutFor(157), QStringLiteral("25,"));
-    QCOMPARE(readOutFor(5), QStringLiteral(",8"));
+    // these are worked by hand.
+    for (const test::User &user : test::kUsers) {
+        QLocale::setDefault(user.qlocale());
+        for (const test::WorkedReadOut &w : test::kWorkedReadOuts)
+            QCOMPARE(readOutFor(w.frequency), test::withSeparator(w.hashes, user.separator));
+    }
 }
 
 void TestRobustness::everyActionKindInTurn()
