@@ -8,8 +8,6 @@
 #include "app/drawing_surface.h"
 
 #include <QList>
-#include <QPoint>
-#include <QRect>
 #include <QSet>
 
 #include <cmath>
@@ -22,11 +20,6 @@ namespace korvane::test {
 inline QPoint pixelOf(double x, double y)
 {
     return {static_cast<int>(std::lround(x / 15.0)), static_cast<int>(std::lround(y / 15.0))};
-}
-
-inline QPoint pixelOf(QPoint twips)
-{
-    return pixelOf(twips.x(), twips.y());
 }
 
 // The pixels of `area` whose colour `wanted` takes, row by row from the top.
@@ -52,11 +45,6 @@ inline QSet<QPoint> inkIn(const DrawingSurface &surface, QRect area)
     const QList<QPoint> ink =
         pixelsWhere(surface, area, [](const QColor &c) { return c != DrawingSurface::kBackColour; });
     return {ink.cbegin(), ink.cend()};
-}
-
-inline QRect wholeSurface()
-{
-    return {QPoint(), DrawingSurface::kLogicalSize};
 }
 
 } // namespace korvane::test

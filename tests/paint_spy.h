@@ -5,10 +5,7 @@
 // What a widget is asked to paint, seen from outside it: how many paint
 // events arrive and the region they cover together.
 
-#include <QEvent>
-#include <QObject>
 #include <QPaintEvent>
-#include <QRegion>
 #include <QWidget>
 
 namespace korvane::test {

@@ -21,7 +21,8 @@ namespace korvane::test {
 
 struct RunBench {
     QLineEdit nNdirek, nKmitočet, nSpomaleni, nRelKmitočet;
-    Controls controls;
+    Controls controls{.nKmitočet = &nKmitočet, .nSpomaleni = &nSpomaleni, .nRelKmitočet = &nRelKmitočet,
+                      .nNdirek = &nNdirek};
     DrawingSurface surface;
     FakeClock clock;
 
@@ -30,10 +31,6 @@ struct RunBench {
         , nKmitočet(f)
         , nSpomaleni(slowDown)
     {
-        controls.nNdirek = &nNdirek;
-        controls.nKmitočet = &nKmitočet;
-        controls.nSpomaleni = &nSpomaleni;
-        controls.nRelKmitočet = &nRelKmitočet;
     }
 
     RunReport run() { return RunStart(controls, surface, clock, std::chrono::milliseconds(16)); }

@@ -239,7 +239,7 @@ void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()
 {
     const QRect label = labelBox();
     int inkInLabel = 0;
-    for (const QPoint &p : test::inkIn(window_->surface(), test::wholeSurface())) {
+    for (const QPoint &p : test::inkIn(window_->surface(), QRect(QPoint(), DrawingSurface::kLogicalSize))) {
         if (!label.contains(p))
             QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(p.x()).arg(p.y())));
         ++inkInLabel;
@@ -313,7 +313,7 @@ void TestMainWindow::stacking()
 {
     QFETCH(QPoint, twips);
     QFETCH(QString, onTop);
-    QWidget *hit = window_->childAt(test::pixelOf(twips));
+    QWidget *hit = window_->childAt(test::pixelOf(twips.x(), twips.y()));
     if (onTop.isEmpty())
         QVERIFY2(hit == &window_->surface(), qPrintable(hit ? hit->objectName() : QStringLiteral("nothing")));
     else

@@ -7,15 +7,9 @@
 // path and the folder of the committed files (korvane_add_test's TOOL and
 // COMMITTED).
 
-#include <QByteArray>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
-
-#ifndef TOOL_PATH
-#error "tool_output.h is for a test registered with korvane_add_test(... TOOL ... COMMITTED ...)"
-#endif
 
 namespace korvane::test {
 

@@ -8,7 +8,6 @@
 
 #include <QLocale>
 #include <QString>
-#include <QtGlobal>
 
 #include <string_view>
 
