@@ -30,11 +30,11 @@
 
 using namespace korvane;
 using namespace std::chrono_literals;
+using korvane::test::control;
 using korvane::test::FakeClock;
+using korvane::test::pixelOf;
 using korvane::test::RunBench;
 using korvane::test::workedReadOut;
-using korvane::test::control;
-using korvane::test::pixelOf;
 
 namespace {
 
