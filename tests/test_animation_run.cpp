@@ -4,7 +4,11 @@
 // element as listed, damaged stores, and input and closing during a run.
 
 #include "fake_clock.h"
+#include "ink.h"
+#include "paint_spy.h"
+#include "run_picture.h"
 #include "window_fixture.h"
+#include "worked_values.h"
 
 #include "app/design.h"
 #include "sim/animation_run.h"
@@ -26,33 +30,15 @@
 
 using namespace korvane;
 using namespace std::chrono_literals;
-using korvane::test::FakeClock;
 using korvane::test::control;
+using korvane::test::FakeClock;
+using korvane::test::pixelOf;
+using korvane::test::RunBench;
+using korvane::test::workedReadOut;
 
 namespace {
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
-
-// The value stores and read-out a run needs, on a surface of their own.
-struct Bench {
-    QLineEdit nNdirek, nKmitočet, nSpomaleni, nRelKmitočet;
-    Controls controls;
-    DrawingSurface surface;
-    FakeClock clock;
-
-    Bench(const QString &slits, const QString &f, const QString &slowDown)
-        : nNdirek(slits)
-        , nKmitočet(f)
-        , nSpomaleni(slowDown)
-    {
-        controls.nNdirek = &nNdirek;
-        controls.nKmitočet = &nKmitočet;
-        controls.nSpomaleni = &nSpomaleni;
-        controls.nRelKmitočet = &nRelKmitočet;
-    }
-
-    RunReport run() { return RunStart(controls, surface, clock, 16ms); }
-};
 
 // The run as listed, element by element: every stub in every column, no
 // shortcut of any kind.
@@ -95,20 +81,6 @@ void drawEveryElement(DrawingSurface &s, const QLineEdit &nNdirek, const QLineEd
     }
 }
 
-// The topmost ink pixel of a logical column, from `from` downwards.
-int topOfInk(DrawingSurface &s, int x, int from, int to)
-{
-    for (int y = from; y <= to; ++y)
-        if (s.pixelAt(x, y) == s.foregroundColour())
-            return y;
-    return -1;
-}
-
-QPoint pixel(double x, double y)
-{
-    return {int(std::lround(x / 15.0)), int(std::lround(y / 15.0))};
-}
-
 // A click posted as the window system would queue it, to arrive during a run.
 void postClick(QWidget *target)
 {
@@ -119,19 +91,6 @@ void postClick(QWidget *target)
                                                                                              : Qt::NoButton,
                                                             Qt::NoModifier));
 }
-
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        count += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 } // namespace
 
@@ -165,7 +124,7 @@ private:
 
 void TestAnimationRun::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    test::useEnglishNumbers();
 }
 
 void TestAnimationRun::init()
@@ -194,7 +153,9 @@ void TestAnimationRun::finishedPictureOfTwoSlits()
 
     // Midway between the slits the bar is 1920 twips tall: from row 433 (6500)
     // up to row 305 (4580), the tallest of the bars that share the column.
-    QCOMPARE(topOfInk(s, 603, 262, 433), 305);
+    const QList<QPoint> bar = test::pixelsIn(s, QRect(QPoint(603, 262), QPoint(603, 433)), s.foregroundColour());
+    QVERIFY(!bar.isEmpty());
+    QCOMPARE(bar.first().y(), 305);
 
     // Grey discs of radius 50 twips (3 px) cut the slits at 9000 and 9100
     // into the 3-pixel diaphragm line at row 533.
@@ -215,11 +176,11 @@ void TestAnimationRun::finishedPictureOfTwoSlits()
     // The last chain starts at column 11800; its joint and end are ink.
     const auto last = PhasorChain(11800, 2, 20, 200);
     for (const ChainPoint &c : last) {
-        const QPoint p = pixel(c.x, c.y);
+        const QPoint p = pixelOf(c.x, c.y);
         QCOMPARE(s.pixelAt(p.x(), p.y()), s.foregroundColour());
     }
 
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(20));
     QCOMPARE(s.lineWidth(), 1);
     QCOMPARE(s.fillStyle(), DrawingSurface::FillStyle::Solid);
     QCOMPARE(s.fillColour(), DrawingSurface::kBackColour);
@@ -243,11 +204,9 @@ void TestAnimationRun::sameAsDrawingEveryElement()
 {
     QFETCH(QString, slits);
     QFETCH(QString, f);
-    Bench run(slits, f, QStringLiteral("0"));
-    run.run();
-    Bench reference(slits, f, QStringLiteral("0"));
+    RunBench reference(slits, f);
     drawEveryElement(reference.surface, reference.nNdirek, reference.nKmitočet);
-    QCOMPARE(run.surface.image(), reference.surface.image());
+    QCOMPARE(test::freshRunPicture(slits, f), reference.surface.image());
 }
 
 void TestAnimationRun::lastChainIsKeptWhole_data()
@@ -265,14 +224,14 @@ void TestAnimationRun::lastChainIsKeptWhole()
     QFETCH(int, slits);
     QFETCH(int, f);
     QFETCH(double, L);
-    Bench run(QString::number(slits), QString::number(f), QStringLiteral("0"));
+    RunBench run(QString::number(slits), QString::number(f));
     run.run();
     // Beyond the design width and the cleared band, for an enlarged window.
     const auto chain = PhasorChain(11800, slits, f, L);
     double furthest = 0;
     for (const ChainPoint &c : chain) {
         furthest = std::max(furthest, c.x);
-        const QPoint p = pixel(c.x, c.y);
+        const QPoint p = pixelOf(c.x, c.y);
         QCOMPARE(run.surface.pixelAt(p.x(), p.y()), run.surface.foregroundColour());
     }
     QVERIFY(furthest > 12300);
@@ -298,15 +257,16 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash_data()
     QTest::addColumn<double>("sleptMs");
     QTest::addColumn<QString>("readOut");
 
-    QTest::newRow("slit count not a number: no slits") << "two" << "20" << "0" << 0.0 << "3.18";
-    QTest::newRow("negative slit count") << "-4" << "20" << "0" << 0.0 << "3.18";
-    QTest::newRow("slit count 99999 is bounded") << "99999" << "20" << "0" << 0.0 << "3.18";
+    const QString at20 = workedReadOut(20);
+    QTest::newRow("slit count not a number: no slits") << "two" << "20" << "0" << 0.0 << at20;
+    QTest::newRow("negative slit count") << "-4" << "20" << "0" << 0.0 << at20;
+    QTest::newRow("slit count 99999 is bounded") << "99999" << "20" << "0" << 0.0 << at20;
     QTest::newRow("frequency not a number reads 0") << "4" << "x" << "0" << 0.0 << ".";
     QTest::newRow("frequency 1e300: phases beyond reason") << "3" << QString(300, '9') << "0" << 0.0 << QString();
-    QTest::newRow("negative slow-down: no pause") << "4" << "20" << "-30001" << 0.0 << "3.18";
-    QTest::newRow("slow-down not a number: no pause") << "4" << "20" << "slow" << 0.0 << "3.18";
+    QTest::newRow("negative slow-down: no pause") << "4" << "20" << "-30001" << 0.0 << at20;
+    QTest::newRow("slow-down not a number: no pause") << "4" << "20" << "slow" << 0.0 << at20;
     QTest::newRow("fractional slow-down 2.5 pauses in proportion") << "4" << "20" << "2.5" << 11951 * 2.5 / 3000
-                                                                     << "3.18";
+                                                                     << at20;
 }
 
 void TestAnimationRun::damagedStoresNeitherHangNorCrash()
@@ -316,7 +276,7 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash()
     QFETCH(QString, slowDown);
     QFETCH(double, sleptMs);
     QFETCH(QString, readOut);
-    Bench run(slits, f, slowDown);
+    RunBench run(slits, f, slowDown);
     run.run();
     const double slept = std::chrono::duration<double, std::milli>(run.clock.slept()).count();
     QVERIFY2(std::fabs(slept - sleptMs) <= 0.02 * sleptMs, qPrintable(QString::number(slept)));
@@ -326,8 +286,7 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash()
 
 void TestAnimationRun::framesAreShownDuringTheRun()
 {
-    PaintCounter painted;
-    window_->surface().installEventFilter(&painted);
+    test::PaintSpy painted(window_->surface());
     QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
     // About a simulated second of run at 16 ms a frame, each frame painted
     // while the run was still going.
@@ -350,7 +309,7 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     // The run drew with the parameters it started with, untouched by the input.
     QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(20));
 
     // Then the input is handled, in order, with nothing else needed to release it.
     QCoreApplication::processEvents();
@@ -359,7 +318,7 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     // other order would have left 20.
     QCOMPARE(frequency->value(), 1);
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("21"));
-    QCOMPARE(test::text(*window_, "nRelKmitočet"), QStringLiteral("3.34"));
+    QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(21));
 }
 
 void TestAnimationRun::secondStartDuringARunRunsAfterIt()
@@ -427,7 +386,7 @@ void TestAnimationRun::closeDuringARunWaitsForTheSweep()
         readOutAfterRun = test::text(*window_, "nRelKmitočet");
         openAfterFirstRun = window_->isVisible();
     }));
-    QCOMPARE(readOutAfterRun, QStringLiteral("25."));
+    QCOMPARE(readOutAfterRun, workedReadOut(157));
     QCOMPARE(openAfterFirstRun, openAfterRun);
     QVERIFY(!window_->isVisible());
     QCOMPARE(finished.count(), runs);

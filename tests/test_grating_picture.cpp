@@ -4,6 +4,8 @@
 // so the two must not drift apart; and the program shows the file as it is,
 // so its format and its colours are checked directly.
 
+#include "tool_output.h"
+
 #include <QtEndian>
 #include <QtTest>
 
@@ -11,8 +13,10 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
+
+using korvane::test::runTool;
+using korvane::test::ToolRun;
 
 class TestGratingPicture : public QObject
 {
@@ -45,29 +49,13 @@ const QColor kWhite(255, 255, 255);
 const QColor kBlue(0, 143, 223);
 const QColor kGreen(176, 216, 127);
 const QColor kRed(224, 119, 112);
-
-struct ToolRun {
-    bool finished = false;
-    int exitCode = -1;
-    QByteArray standardError;
-};
-
-ToolRun runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MAKE_GRATING_PATH), arguments);
-    ToolRun run;
-    run.finished = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.standardError = process.readAllStandardError();
-    return run;
-}
+const QString kFile = QStringLiteral("grating.bmp");
 
 } // namespace
 
 void TestGratingPicture::initTestCase()
 {
-    QFile file(QStringLiteral(GRATING_BMP_PATH));
+    QFile file(korvane::test::committedFile(kFile));
     QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
     bytes_ = file.readAll();
     QVERIFY(image_.loadFromData(bytes_, "BMP"));
@@ -77,22 +65,12 @@ void TestGratingPicture::toolRedrawsCommittedFile()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString out = dir.filePath(QStringLiteral("grating.bmp"));
-
+    const QString out = dir.filePath(kFile);
     const ToolRun run = runTool({out});
-    QVERIFY(run.finished);
-    QVERIFY2(run.exitCode == 0, run.standardError.constData());
-
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray drawn = file.readAll();
-    QCOMPARE(drawn.size(), bytes_.size());
-    for (qsizetype i = 0; i < drawn.size(); ++i) {
-        if (drawn[i] != bytes_[i])
-            QFAIL(qPrintable(QStringLiteral("first difference at byte %1; rerun the grating_picture "
-                                            "target if the geometry changed on purpose")
-                                 .arg(i)));
-    }
+    QVERIFY2(run.succeeded(), run.standardError.constData());
+    const QString differs = korvane::test::byteDifference(out, korvane::test::committedFile(kFile));
+    QVERIFY2(differs.isEmpty(), qPrintable(differs + QStringLiteral("; rerun the grating_picture target if the "
+                                                                    "geometry changed on purpose")));
 }
 
 void TestGratingPicture::toolRejectsBadInvocation_data()

@@ -55,15 +55,12 @@ QString geometryOf(MainWindow &window)
 
 Drawn drawRun(const char *option)
 {
-    MainWindow window;
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        qFatal("the window was never exposed");
-    korvane::test::control<QAbstractButton>(window, option)->click();
-    window.controls().cmdStart->click();
+    const auto window = korvane::test::openWindow();
+    korvane::test::control<QAbstractButton>(*window, option)->click();
+    window->controls().cmdStart->click();
     QCoreApplication::processEvents();
-    return {window.surface().image().convertToFormat(QImage::Format_RGB32),
-            window.grab().toImage().convertToFormat(QImage::Format_RGB32), geometryOf(window)};
+    return {window->surface().image().convertToFormat(QImage::Format_RGB32),
+            window->grab().toImage().convertToFormat(QImage::Format_RGB32), geometryOf(*window)};
 }
 
 // The child: draws one run at the ratio it was started with and leaves the

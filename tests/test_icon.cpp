@@ -3,15 +3,17 @@
 // The icon is committed as files but drawn by tools/make_icon, so the two must
 // not drift apart; and the window shows the same icon the desktop does.
 
+#include "tool_output.h"
+
 #include "app/main_window.h"
 
 #include <QtTest>
 
-#include <QFile>
 #include <QIcon>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
+
+using korvane::test::committedFile;
 
 class TestIcon : public QObject
 {
@@ -25,8 +27,6 @@ private slots:
 };
 
 namespace {
-
-const QString kCommitted = QStringLiteral(ICON_DIR);
 
 // Compared premultiplied: that is what was drawn and what the window shows.
 // Turning it back into straight alpha is where processors may differ by one.
@@ -57,18 +57,15 @@ void TestIcon::toolRedrawsCommittedIcon()
     QFETCH(QString, file);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    QProcess tool;
-    tool.start(QStringLiteral(MAKE_ICON_PATH), {dir.path()});
-    QVERIFY(tool.waitForFinished(30000));
-    QVERIFY2(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0, tool.readAllStandardError());
+    const korvane::test::ToolRun run = korvane::test::runTool({dir.path()});
+    QVERIFY2(run.succeeded(), run.standardError.constData());
 
     const QString drawn = dir.filePath(file);
-    const QString committed = kCommitted + u'/' + file;
+    const QString committed = committedFile(file);
     const char *hint = "rebuild the icon target if the icon changed on purpose";
     if (file.endsWith(QLatin1String(".svg"))) {
-        QFile a(drawn), b(committed);
-        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
-        QVERIFY2(a.readAll() == b.readAll(), hint);
+        const QString differs = korvane::test::byteDifference(drawn, committed);
+        QVERIFY2(differs.isEmpty(), qPrintable(differs + QStringLiteral("; ") + QLatin1String(hint)));
     } else {
         // Pixels, not bytes: another zlib may pack the same picture differently.
         const QImage made = loaded(drawn);
@@ -91,7 +88,7 @@ void TestIcon::windowShowsTheIcon()
     const QIcon icon = window.windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(size, size)));
     const QImage shown = premultiplied(icon.pixmap(QSize(size, size), 1.0).toImage());
-    QCOMPARE(shown, loaded(kCommitted + QStringLiteral("/korvane-%1.png").arg(size)));
+    QCOMPARE(shown, loaded(committedFile(QStringLiteral("korvane-%1.png").arg(size))));
 }
 
 QTEST_MAIN(TestIcon)

@@ -2,7 +2,10 @@
 // Copyright (C) 2026 The Korvane developers
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
+#include "ink.h"
+#include "paint_spy.h"
 #include "window_fixture.h"
+#include "worked_values.h"
 
 #include "app/title_bar.h"
 #include "app/twips.h"
@@ -25,6 +28,16 @@
 
 using namespace korvane;
 using korvane::test::control;
+
+namespace {
+
+// The label's box on the surface, as the design places it.
+QRect labelBox()
+{
+    return twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+}
+
+} // namespace
 
 class TestMainWindow : public QObject
 {
@@ -67,7 +80,7 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    test::useEnglishNumbers();
 }
 
 void TestMainWindow::init()
@@ -93,7 +106,7 @@ void TestMainWindow::designOfControls_data()
     struct Row {
         const char *name;
         QRect twips;
-        const char *caption;
+        QString caption;
         const char *family; // empty: not checked
         int pixelSize;
         bool bold;
@@ -115,7 +128,7 @@ void TestMainWindow::designOfControls_data()
         {"op20", {1560, 360, 495, 195}, "20", "Liberation Sans", 11, false, true},
         {"nWavelenghts", {360, 2040, 3615, 285}, "Number of wavelengths per slits spacing ", "Liberation Sans", 12,
          false, true},
-        {"nRelKmitočet", {4080, 2040, 615, 285}, "3.18", "Liberation Sans", 13, true, true},
+        {"nRelKmitočet", {4080, 2040, 615, 285}, test::workedReadOut(20), "Liberation Sans", 13, true, true},
         {"HScrollKmitočet", {1320, 2280, 2655, 255}, "", "", 0, false, true},
         {"HScrollKmitocet20", {1560, 2280, 2415, 255}, "", "", 0, false, false},
         {"nSměs", {5880, 2520, 1935, 285}, "equal mixture of R+G+B", "Liberation Sans", 11, false, true},
@@ -124,7 +137,7 @@ void TestMainWindow::designOfControls_data()
         {"nMřížka", {6240, 8040, 2535, 405}, "diaphragm with grating", "Liberation Sans", 16, false, true},
     };
     for (const Row &row : rows) {
-        QTest::newRow(row.name) << QString::fromUtf8(row.name) << row.twips << QString::fromUtf8(row.caption)
+        QTest::newRow(row.name) << QString::fromUtf8(row.name) << row.twips << row.caption
                                 << QString::fromLatin1(row.family) << row.pixelSize << row.bold << row.visible;
     }
 }
@@ -184,7 +197,7 @@ void TestMainWindow::startUpState()
     QCOMPARE(test::text(w, "nNdirek"), QStringLiteral("4"));
     QCOMPARE(test::text(w, "nKmitočet"), QStringLiteral("20"));
     QCOMPARE(test::text(w, "nSpomaleni"), QStringLiteral("1"));
-    QCOMPARE(test::text(w, "nRelKmitočet"), QStringLiteral("3.18"));
+    QCOMPARE(test::text(w, "nRelKmitočet"), test::workedReadOut(20));
 
     auto *bar = control<QScrollBar>(w, "HScrollKmitočet");
     auto *bar20 = control<QScrollBar>(w, "HScrollKmitocet20");
@@ -224,17 +237,12 @@ void TestMainWindow::titleBarText()
 
 void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()
 {
-    const DrawingSurface &surface = window_->surface();
-    const QRect label = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+    const QRect label = labelBox();
     int inkInLabel = 0;
-    for (int y = 0; y < DrawingSurface::kLogicalSize.height(); ++y) {
-        for (int x = 0; x < DrawingSurface::kLogicalSize.width(); ++x) {
-            const bool grey = surface.pixelAt(x, y) == DrawingSurface::kBackColour;
-            if (label.contains(x, y))
-                inkInLabel += grey ? 0 : 1;
-            else if (!grey)
-                QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(x).arg(y)));
-        }
+    for (const QPoint &p : test::inkIn(window_->surface(), QRect(QPoint(), DrawingSurface::kLogicalSize))) {
+        if (!label.contains(p))
+            QFAIL(qPrintable(QStringLiteral("drawn at start-up: pixel %1,%2").arg(p.x()).arg(p.y())));
+        ++inkInLabel;
     }
     QVERIFY2(inkInLabel > 200, "the label's caption is not on the surface");
     // The start-up selection did draw its strip before the window was shown.
@@ -255,7 +263,7 @@ void TestMainWindow::captionsAreShownWhole()
     QFETCH(QString, name);
     if (name.isEmpty()) {
         const QFont font = labKlepnete.font();
-        const QRect box = twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height);
+        const QRect box = labelBox();
         const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box.size()), Qt::TextWordWrap,
                                                              QString::fromLatin1(labKlepnete.caption));
         QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(), "label wraps or is clipped");
@@ -305,7 +313,7 @@ void TestMainWindow::stacking()
 {
     QFETCH(QPoint, twips);
     QFETCH(QString, onTop);
-    QWidget *hit = window_->childAt(twips / kTwipsPerPixel);
+    QWidget *hit = window_->childAt(test::pixelOf(twips.x(), twips.y()));
     if (onTop.isEmpty())
         QVERIFY2(hit == &window_->surface(), qPrintable(hit ? hit->objectName() : QStringLiteral("nothing")));
     else
@@ -425,31 +433,11 @@ void TestMainWindow::drawingSurvivesCoveringTheWindow()
     QCOMPARE(shown.pixelColor(300, 340), DrawingSurface::kBackColour);
 }
 
-namespace {
-
-// Collects the regions the surface is asked to paint.
-class PaintSpy : public QObject
-{
-public:
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
-
 void TestMainWindow::flushShowsDrawingAtOnce()
 {
     DrawingSurface &surface = window_->surface();
     QCoreApplication::processEvents();
-    PaintSpy spy;
-    surface.installEventFilter(&spy);
+    test::PaintSpy spy(surface);
 
     // As a long handler would: draw, then flush without returning to the loop.
     surface.line(3000, 6000, 4500, 6000);

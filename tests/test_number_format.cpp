@@ -3,6 +3,8 @@
 // Number <-> text as the window shows it, with the decimal separators of an
 // English, a Czech and a German user (the last two use a comma).
 
+#include "worked_values.h"
+
 #include "sim/number_format.h"
 
 #include <QtTest>
@@ -13,6 +15,8 @@ using korvane::formatNumber;
 using korvane::numberText;
 using korvane::parseNumber;
 using korvane::wholeNumberText;
+using korvane::test::kWorkedReadOuts;
+using korvane::test::withSeparator;
 
 class TestNumberFormat : public QObject
 {
@@ -43,14 +47,6 @@ void TestNumberFormat::displayPatterns_data()
         const char *expected; // with '.' standing for the separator
     };
     const Row rows[] = {
-        {"f=20 #.##", 20 / 6.28, "#.##", "3.18"},
-        {"f=5 #.## no leading digit", 5 / 6.28, "#.##", ".8"},
-        {"f=6 #.##", 6 / 6.28, "#.##", ".96"},
-        {"f=15 #.##", 15 / 6.28, "#.##", "2.39"},
-        {"f=22 #.## trailing zero dropped", 22 / 6.28, "#.##", "3.5"},
-        {"f=45 #.##", 45 / 6.28, "#.##", "7.17"},
-        {"f=157 #.## bare separator", 157 / 6.28, "#.##", "25."},
-        {"f=200 #.##", 200 / 6.28, "#.##", "31.85"},
         {"zero #.##", 0.0, "#.##", "."},
         {"half rounds away from zero", 0.125, "#.##", ".13"},
         {"rounds the decimal text not the binary", 2.675, "#.##", "2.68"},
@@ -58,20 +54,21 @@ void TestNumberFormat::displayPatterns_data()
         {"below half a hundredth", 0.004, "#.##", "."},
         {"negative", -0.8, "#.##", "-.8"},
         {"negative rounding to zero has no sign", -0.001, "#.##", "."},
-        {"f=20 0.00", 20 / 6.28, "0.00", "3.18"},
-        {"f=5 0.00", 5 / 6.28, "0.00", "0.80"},
-        {"f=22 0.00", 22 / 6.28, "0.00", "3.50"},
-        {"f=157 0.00", 157 / 6.28, "0.00", "25.00"},
         {"zero 0.00", 0.0, "0.00", "0.00"},
         {"large value", 123456.789, "#.##", "123456.79"},
     };
     for (const char *separator : {".", ","}) {
-        for (const Row &row : rows) {
-            QString expected = QString::fromLatin1(row.expected);
-            expected.replace(QLatin1Char('.'), QLatin1String(separator));
-            QTest::addRow("%s [%s]", row.name, separator)
-                << row.value << QString::fromLatin1(row.pattern) << QString::fromLatin1(separator) << expected;
+        const QChar sep = QLatin1Char(*separator);
+        for (const auto &w : kWorkedReadOuts) {
+            const double value = w.frequency / 6.28;
+            QTest::addRow("f=%d #.##%s%s [%s]", w.frequency, *w.shows ? " " : "", w.shows, separator)
+                << value << QStringLiteral("#.##") << QString(sep) << withSeparator(w.hashes, sep);
+            QTest::addRow("f=%d 0.00 [%s]", w.frequency, separator)
+                << value << QStringLiteral("0.00") << QString(sep) << withSeparator(w.zeros, sep);
         }
+        for (const Row &row : rows)
+            QTest::addRow("%s [%s]", row.name, separator)
+                << row.value << QString::fromLatin1(row.pattern) << QString(sep) << withSeparator(row.expected, sep);
     }
 }
 

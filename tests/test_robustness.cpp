@@ -6,10 +6,10 @@
 // sequence. A failure names the seed and the action; to replay it:
 //   KORVANE_SEED=<seed> KORVANE_ACTIONS=<count> test_robustness randomActions
 
-#include "fake_clock.h"
+#include "run_picture.h"
 #include "window_fixture.h"
+#include "worked_values.h"
 
-#include "sim/animation_run.h"
 #include "sim/locale_text.h"
 #include "sim/wave_strip.h"
 
@@ -22,7 +22,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -36,7 +35,6 @@
 #endif
 
 using namespace korvane;
-using namespace std::chrono_literals;
 using SC = QStyle::SubControl;
 using korvane::test::scrollBarPart;
 
@@ -114,21 +112,6 @@ QString readOutFor(int frequency)
     QLineEdit readOut;
     ShowRelativeFrequency(store, readOut, "#.##");
     return readOut.text();
-}
-
-// The picture a run leaves on a surface that has never drawn anything else.
-QImage freshRunPicture(const QString &slits, const QString &frequency)
-{
-    QLineEdit nNdirek(slits), nKmitočet(frequency), nSpomaleni(QStringLiteral("0")), nRelKmitočet;
-    Controls c;
-    c.nNdirek = &nNdirek;
-    c.nKmitočet = &nKmitočet;
-    c.nSpomaleni = &nSpomaleni;
-    c.nRelKmitočet = &nRelKmitočet;
-    DrawingSurface surface;
-    test::FakeClock clock;
-    RunStart(c, surface, clock, 16ms);
-    return surface.image();
 }
 
 // Where two pictures differ within a region; nothing when they agree there.
@@ -247,8 +230,7 @@ void TestRobustness::initTestCase()
     seed_ = qEnvironmentVariable("KORVANE_SEED", QString::number(seed_)).toULongLong();
     actionCount_ = qEnvironmentVariable("KORVANE_ACTIONS", QString::number(actionCount_)).toULongLong();
     // The read-out's separator is the user's: the seed picks whose.
-    const QLocale::Language languages[] = {QLocale::English, QLocale::Czech, QLocale::German};
-    locale_ = QLocale(languages[seed_ % std::size(languages)]);
+    locale_ = test::kUsers[seed_ % std::size(test::kUsers)].qlocale();
     qInfo("seed %llu, %llu actions, locale %s (KORVANE_SEED and KORVANE_ACTIONS override)", seed_, actionCount_,
           qPrintable(locale_.name()));
 
@@ -296,15 +278,12 @@ void TestRobustness::cleanup()
 void TestRobustness::readOutOracleAgreesWithWorkedValues()
 {
     // The checks take the expected read-out from the program's own formatting;
-    // these are worked by hand (f / 6.28 shown as "#.##").
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const std::pair<int, const char *> worked[] = {{20, "3.18"}, {21, "3.34"}, {22, "3.5"}, {157, "25."},
-                                                   {200, "31.85"}, {5, ".8"},  {45, "7.17"}};
-    for (const auto &[f, shown] : worked)
-        QCOMPARE(readOutFor(f), QString::fromLatin1(shown));
-    QLocale::setDefault(QLocale(QLocale::Czech));
-    QCOMPARE(readOutFor(157), QStringLiteral("25,"));
-    QCOMPARE(readOutFor(5), QStringLiteral(",8"));
+    // these are worked by hand.
+    for (const test::User &user : test::kUsers) {
+        QLocale::setDefault(user.qlocale());
+        for (const test::WorkedReadOut &w : test::kWorkedReadOuts)
+            QCOMPARE(readOutFor(w.frequency), test::withSeparator(w.hashes, user.separator));
+    }
 }
 
 void TestRobustness::everyActionKindInTurn()
@@ -560,7 +539,7 @@ void TestRobustness::onRunFinished()
     }
     // State a run keeps from earlier runs would show only when parameters
     // repeat; a run on a fresh surface shows it at once.
-    const QImage fresh = freshRunPicture(c().nNdirek->text(), c().nKmitočet->text()).copy(compared);
+    const QImage fresh = test::freshRunPicture(c().nNdirek->text(), c().nKmitočet->text()).copy(compared);
     if (fresh != picture)
         model_.pictureError += describe("the run for %1 left a picture unlike the same run's on a fresh surface, %2",
                                         key, difference(picture, fresh, picture.rect()));

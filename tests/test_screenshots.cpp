@@ -13,34 +13,22 @@
 // draws wrongly (a ray, a bar, a chain segment, a caption, the wrong option
 // button) differs by far more.
 
+#include "tool_output.h"
+
 #include <QtTest>
 
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdlib>
 
 namespace {
 
+using korvane::test::runTool;
+using korvane::test::ToolRun;
+
 constexpr int kTolerance = 2;
-
-struct ToolRun {
-    bool finished = false;
-    int exitCode = -1;
-    QByteArray standardError;
-};
-
-ToolRun runTool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MAKE_SCREENSHOT_PATH), arguments);
-    ToolRun run;
-    run.finished = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
-    run.exitCode = process.exitCode();
-    run.standardError = process.readAllStandardError();
-    return run;
-}
+constexpr int kTimeoutMs = 120000; // the tool starts the program and runs it
 
 } // namespace
 
@@ -66,14 +54,14 @@ void TestScreenshots::toolRetakesCommittedFigure()
 {
     QFETCH(QString, slits);
     const QString name = QStringLiteral("korvane-%1-slits.png").arg(slits);
-    const QImage committed = QImage(QStringLiteral(DOCS_DIR "/") + name).convertToFormat(QImage::Format_RGB32);
+    const QImage committed = QImage(korvane::test::committedFile(name)).convertToFormat(QImage::Format_RGB32);
     QVERIFY2(!committed.isNull(), qPrintable(name + QStringLiteral(" is missing from docs/")));
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString out = dir.filePath(name);
-    const ToolRun run = runTool({out, slits});
-    QVERIFY2(run.finished && run.exitCode == 0, run.standardError.constData());
+    const ToolRun run = runTool({out, slits}, kTimeoutMs);
+    QVERIFY2(run.succeeded(), run.standardError.constData());
     const QImage taken = QImage(out).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(taken.size(), committed.size());
 
@@ -114,7 +102,7 @@ void TestScreenshots::toolRejectsOtherSlitCounts()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString out = dir.filePath(QStringLiteral("figure.png"));
-    const ToolRun run = runTool({out, slits});
+    const ToolRun run = runTool({out, slits}, kTimeoutMs);
     QVERIFY(run.finished);
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.standardError.contains("2, 3, 4 or 20"), run.standardError.constData());

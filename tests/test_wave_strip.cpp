@@ -3,6 +3,9 @@
 // The incident-wave strip as pixels on the retained surface, and the
 // relative-frequency read-out in three locales.
 
+#include "ink.h"
+#include "worked_values.h"
+
 #include "app/drawing_surface.h"
 #include "sim/wave_strip.h"
 
@@ -14,6 +17,8 @@
 #include <cmath>
 
 using namespace korvane;
+using korvane::test::inkIn;
+using korvane::test::pixelOf;
 
 namespace {
 
@@ -30,19 +35,8 @@ QSet<QPoint> expectedInk(double f)
     const double k = f / 5000.0;
     for (int x = 0; x <= 5000; ++x) {
         const auto y = static_cast<float>(1700.0 - 200.0 * std::sin(x * k));
-        ink.insert(QPoint(static_cast<int>(std::lround((500.0 + x) / 15.0)),
-                          static_cast<int>(std::lround(static_cast<double>(y) / 15.0))));
+        ink.insert(pixelOf(500.0 + x, static_cast<double>(y)));
     }
-    return ink;
-}
-
-QSet<QPoint> inkIn(const DrawingSurface &surface, QRect area)
-{
-    QSet<QPoint> ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (surface.pixelAt(x, y) != DrawingSurface::kBackColour)
-                ink.insert(QPoint(x, y));
     return ink;
 }
 
@@ -122,19 +116,12 @@ void TestWaveStrip::readOut_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("en f=20 #.##") << "en_US" << "20" << "#.##" << "3.18";
-    QTest::newRow("cs f=20 #.##") << "cs_CZ" << "20" << "#.##" << "3,18";
-    QTest::newRow("de f=20 #.##") << "de_DE" << "20" << "#.##" << "3,18";
-    QTest::newRow("en f=5 #.##") << "en_US" << "5" << "#.##" << ".8";
-    QTest::newRow("de f=5 #.##") << "de_DE" << "5" << "#.##" << ",8";
-    QTest::newRow("en f=15 #.##") << "en_US" << "15" << "#.##" << "2.39";
-    QTest::newRow("en f=157 #.##") << "en_US" << "157" << "#.##" << "25.";
-    QTest::newRow("cs f=157 #.##") << "cs_CZ" << "157" << "#.##" << "25,";
-    QTest::newRow("cs f=200 #.##") << "cs_CZ" << "200" << "#.##" << "31,85";
-    QTest::newRow("en f=20 0.00") << "en_US" << "20" << "0.00" << "3.18";
-    QTest::newRow("cs f=20 0.00") << "cs_CZ" << "20" << "0.00" << "3,18";
-    QTest::newRow("de f=5 0.00") << "de_DE" << "5" << "0.00" << "0,80";
-    QTest::newRow("cs f=157 0.00") << "cs_CZ" << "157" << "0.00" << "25,00";
+    for (const test::User &user : test::kUsers)
+        for (const test::WorkedReadOut &w : test::kWorkedReadOuts)
+            for (const char *pattern : {"#.##", "0.00"})
+                QTest::addRow("%s f=%d %s", user.name, w.frequency, pattern)
+                    << QString::fromLatin1(user.locale) << QString::number(w.frequency) << QString::fromLatin1(pattern)
+                    << test::workedReadOut(w.frequency, user.separator, pattern);
     QTest::newRow("not a number reads as 0") << "en_US" << "Kmitočet" << "0.00" << "0.00";
 }
 
