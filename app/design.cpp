@@ -217,8 +217,12 @@ QFont SurfaceLabel::font() const
 
 void installFontSubstitutes()
 {
+    // Windows has both faces. Where "MS Sans Serif" is missing, Windows' own
+    // scalable successor comes first, then the metric-compatible Liberation
+    // faces that Linux has.
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans")});
 }
 
 QPalette designPalette()

@@ -5,6 +5,19 @@
 #include <algorithm>
 #include <thread>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#include <timeapi.h>
+// Documented since Windows 10 1803; older headers (MinGW's among them) lack it.
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+#endif
+
 namespace korvane {
 
 namespace {
@@ -21,10 +34,75 @@ PaceClock::Time SteadyPaceClock::now()
     return std::chrono::steady_clock::now();
 }
 
+#ifdef _WIN32
+
+namespace {
+
+HANDLE createTimer(bool &highResolution)
+{
+    HANDLE timer = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+    highResolution = timer != nullptr;
+    if (!timer)
+        timer = CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+    return timer;
+}
+
+} // namespace
+
+SteadyPaceClock::~SteadyPaceClock()
+{
+    if (timer_)
+        CloseHandle(timer_);
+}
+
+void SteadyPaceClock::sleepUntil(Time deadline)
+{
+    const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now());
+    if (left.count() <= 0)
+        return;
+    if (!timer_)
+        timer_ = createTimer(highResolution_);
+    // Due times are relative when negative, in units of 100 ns.
+    LARGE_INTEGER due;
+    due.QuadPart = -std::max<LONGLONG>(1, static_cast<LONGLONG>(left.count() / 100));
+    if (!timer_ || !SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
+        std::this_thread::sleep_until(deadline);
+        return;
+    }
+    if (!highResolution_)
+        timeBeginPeriod(1);
+    WaitForSingleObject(timer_, INFINITE);
+    if (!highResolution_)
+        timeEndPeriod(1);
+}
+
+const char *SteadyPaceClock::sleepMethod()
+{
+    bool highResolution = false;
+    const HANDLE timer = createTimer(highResolution);
+    if (timer)
+        CloseHandle(timer);
+    if (!timer)
+        return "std::this_thread::sleep_until (no waitable timer)";
+    return highResolution ? "high-resolution waitable timer"
+                          : "waitable timer, timer resolution raised to 1 ms while it waits";
+}
+
+#else
+
+SteadyPaceClock::~SteadyPaceClock() = default;
+
 void SteadyPaceClock::sleepUntil(Time deadline)
 {
     std::this_thread::sleep_until(deadline);
 }
+
+const char *SteadyPaceClock::sleepMethod()
+{
+    return "std::this_thread::sleep_until";
+}
+
+#endif
 
 Pacer::Pacer(PaceClock &clock, double slowDown, Duration frameInterval, std::function<void()> showFrame)
     : clock_(clock)
