@@ -4,10 +4,13 @@
 // fanning out to the screen, and the four-slit interference profile standing
 // on the screen. One geometry feeds both the SVG (for icon themes) and the
 // PNG sizes (for the window and for desktops that want bitmaps), so the two
-// never drift apart. The output is committed under res/icons/.
+// never drift apart; korvane.ico gathers the PNG sizes for the Windows
+// program. The output is committed under res/icons/.
 //
 // Usage: make_icon OUT_DIR
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -193,6 +196,41 @@ QImage png(int size)
     return unpremultiplied(image);
 }
 
+// The Windows icon: every PNG size in one file, stored as PNG, as Windows
+// reads them since Vista. Little-endian fields; a width or height of 256 is
+// written as 0.
+QByteArray ico(const std::vector<QByteArray> &pngs)
+{
+    QByteArray out;
+    const auto put16 = [&out](int v) {
+        out.append(static_cast<char>(v & 0xff));
+        out.append(static_cast<char>((v >> 8) & 0xff));
+    };
+    const auto put32 = [&](qsizetype v) {
+        put16(static_cast<int>(v & 0xffff));
+        put16(static_cast<int>((v >> 16) & 0xffff));
+    };
+    put16(0);
+    put16(1); // an icon, not a cursor
+    put16(static_cast<int>(pngs.size()));
+    qsizetype offset = 6 + 16 * static_cast<qsizetype>(pngs.size());
+    for (std::size_t i = 0; i < pngs.size(); ++i) {
+        const int size = kPngSizes[i] % 256;
+        out.append(static_cast<char>(size));
+        out.append(static_cast<char>(size));
+        out.append('\0'); // no palette
+        out.append('\0');
+        put16(1);  // colour planes
+        put16(32); // bits per pixel
+        put32(pngs[i].size());
+        put32(offset);
+        offset += pngs[i].size();
+    }
+    for (const QByteArray &png : pngs)
+        out.append(png);
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -211,12 +249,25 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "make_icon: cannot write %s\n", qPrintable(svgFile.fileName()));
         return 1;
     }
+    std::vector<QByteArray> pngs;
     for (int size : kPngSizes) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        png(size).save(&buffer, "PNG");
         const QString name = out.filePath(QStringLiteral("korvane-%1.png").arg(size));
-        if (!png(size).save(name, "PNG")) {
+        QFile file(name);
+        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
             std::fprintf(stderr, "make_icon: cannot write %s\n", qPrintable(name));
             return 1;
         }
+        pngs.push_back(bytes);
+    }
+    QFile icoFile(out.filePath(QStringLiteral("korvane.ico")));
+    const QByteArray icoBytes = ico(pngs);
+    if (!icoFile.open(QIODevice::WriteOnly) || icoFile.write(icoBytes) != icoBytes.size()) {
+        std::fprintf(stderr, "make_icon: cannot write %s\n", qPrintable(icoFile.fileName()));
+        return 1;
     }
     return 0;
 }
