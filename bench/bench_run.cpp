@@ -112,6 +112,7 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
 
+    std::printf("sleeping: %s\n", korvane::SteadyPaceClock::sleepMethod());
     std::printf("frame interval: %.2f ms\n",
                 std::chrono::duration<double, std::milli>(window.frameInterval()).count());
     for (const SlitCount &count : kSlitCounts) {

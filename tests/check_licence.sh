@@ -18,7 +18,7 @@ while IFS= read -r -d '' f; do
         || missing+=("$f")
 done < <(find . \( -path ./build -o -path './build-*' -o -path ./.git -o -path ./.cache \) -prune -o \
               -type f \( -name '*.cpp' -o -name '*.h' -o -name '*.cmake' -o -name CMakeLists.txt \
-                         -o -name '*.sh' -o -name '*.h.in' -o -name '*.1.in' -o -name '*.xml.in' \
+                         -o -name '*.sh' -o -name '*.h.in' -o -name '*.rc.in' -o -name '*.1.in' -o -name '*.xml.in' \
                          -o -name '*.desktop' -o -path './scripts/*' -o -path ./.ci/run \) -print0)
 if ((${#missing[@]})); then
     printf 'FAIL: no SPDX and copyright line at the top of: %s\n' "${missing[@]}" >&2

@@ -204,7 +204,10 @@ int main(int argc, char *argv[])
 {
     if (argc == 4 && std::strcmp(argv[1], "--draw") == 0) {
         QApplication app(argc, argv);
-        return drawInChild(argv[2], QString::fromLocal8Bit(argv[3]));
+        // Windows hands argv over in the ANSI code page, which has no "í";
+        // Qt's own list comes from the wide command line.
+        const QStringList arguments = QCoreApplication::arguments();
+        return drawInChild(arguments.at(2).toUtf8().constData(), arguments.at(3));
     }
     QApplication app(argc, argv);
     TestHighDensity test;

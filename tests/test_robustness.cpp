@@ -28,7 +28,12 @@
 #include <memory>
 #include <optional>
 #include <random>
+
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/common_interface_defs.h>
@@ -47,13 +52,37 @@ constexpr quint64 kDotsPerStrip = 5001;
 // words write it out, and the signal goes on to whoever handled it before.
 char crashNote[640];
 std::size_t crashNoteLength = 0;
-struct sigaction previousSegv, previousAbort;
 QString crashPrefix; // the seed and the action under way
 
 void writeCrashNote()
 {
+#ifdef _WIN32
+    [[maybe_unused]] const int written = _write(2, crashNote, static_cast<unsigned int>(crashNoteLength));
+#else
     [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, crashNote, crashNoteLength);
+#endif
 }
+
+#ifdef _WIN32
+// Windows has only the C library's signal(), and no handler that a
+// sanitizer installed before us.
+using SignalHandler = void (*)(int);
+SignalHandler previousSegv = SIG_DFL, previousAbort = SIG_DFL;
+
+void onFatalSignal(int signal)
+{
+    writeCrashNote();
+    std::signal(signal, signal == SIGSEGV ? previousSegv : previousAbort);
+    std::raise(signal);
+}
+
+void catchFatalSignals()
+{
+    previousSegv = std::signal(SIGSEGV, onFatalSignal);
+    previousAbort = std::signal(SIGABRT, onFatalSignal);
+}
+#else
+struct sigaction previousSegv, previousAbort;
 
 void onFatalSignal(int signal)
 {
@@ -61,6 +90,15 @@ void onFatalSignal(int signal)
     sigaction(signal, signal == SIGSEGV ? &previousSegv : &previousAbort, nullptr);
     raise(signal);
 }
+
+void catchFatalSignals()
+{
+    struct sigaction action {};
+    action.sa_handler = onFatalSignal;
+    sigaction(SIGSEGV, &action, &previousSegv);
+    sigaction(SIGABRT, &action, &previousAbort);
+}
+#endif
 
 void setCrashNote(const QString &what)
 {
@@ -234,10 +272,7 @@ void TestRobustness::initTestCase()
     qInfo("seed %llu, %llu actions, locale %s (KORVANE_SEED and KORVANE_ACTIONS override)", seed_, actionCount_,
           qPrintable(locale_.name()));
 
-    struct sigaction action {};
-    action.sa_handler = onFatalSignal;
-    sigaction(SIGSEGV, &action, &previousSegv);
-    sigaction(SIGABRT, &action, &previousAbort);
+    catchFatalSignals();
 #if defined(__SANITIZE_ADDRESS__)
     __sanitizer_set_death_callback(writeCrashNote);
 #endif

@@ -28,6 +28,18 @@ using korvane::test::runTool;
 using korvane::test::ToolRun;
 
 constexpr int kTolerance = 2;
+
+// The figures are taken on Linux. Windows' Qt sets the same faces with other
+// hinting, so there only the drawing is compared: the scene from below the
+// "Cornu spirals" caption down to the caption at the bottom, where no text is.
+QRect comparedArea(const QRect &figure)
+{
+#ifdef Q_OS_WIN
+    return figure.intersected(QRect(0, 203, 758, 332));
+#else
+    return figure;
+#endif
+}
 constexpr int kTimeoutMs = 120000; // the tool starts the program and runs it
 
 } // namespace
@@ -67,10 +79,11 @@ void TestScreenshots::toolRetakesCommittedFigure()
 
     int worst = 0;
     QPoint worstAt;
-    for (int y = 0; y < taken.height(); ++y) {
+    const QRect compared = comparedArea(taken.rect());
+    for (int y = compared.top(); y <= compared.bottom(); ++y) {
         const auto *a = reinterpret_cast<const QRgb *>(taken.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(committed.constScanLine(y));
-        for (int x = 0; x < taken.width(); ++x) {
+        for (int x = compared.left(); x <= compared.right(); ++x) {
             const int d = std::max({std::abs(qRed(a[x]) - qRed(b[x])), std::abs(qGreen(a[x]) - qGreen(b[x])),
                                     std::abs(qBlue(a[x]) - qBlue(b[x]))});
             if (d > worst) {

@@ -46,6 +46,9 @@ int main(int argc, char *argv[])
     for (const char *scaling : {"QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING"})
         qunsetenv(scaling);
     QApplication app(argc, argv);
+    // Linux's style wherever the figures are taken again: Windows would
+    // draw the buttons and scroll bars in its own.
+    QApplication::setStyle(QStringLiteral("Fusion"));
     // The read-out's decimal separator follows the regional format; the
     // figures are for the English README and guide.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
