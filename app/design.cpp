@@ -16,10 +16,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace korvane {
@@ -227,7 +229,11 @@ void installFontSubstitutes()
 
 QPalette designPalette()
 {
-    QPalette palette = QApplication::style()->standardPalette();
+    // Fusion's standard palette is a fixed one. Others need not be: Windows'
+    // own style hands back the system's colours, yellow on black under a
+    // high-contrast scheme.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette palette = fusion ? fusion->standardPalette() : QApplication::style()->standardPalette();
     for (int group = 0; group < QPalette::NColorGroups; ++group) {
         for (int role = 0; role < QPalette::NColorRoles; ++role) {
             const auto g = static_cast<QPalette::ColorGroup>(group);
