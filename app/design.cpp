@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,9 +43,12 @@ constexpr FontSpec kSmallFont{"MS Sans Serif", 13, false};
 constexpr FontSpec kSmallBoldFont{"MS Sans Serif", 13, true};
 constexpr FontSpec kCaptionFont{"MS Sans Serif", 16, false};
 constexpr FontSpec kDialogFont{"MS Sans Serif", 11, false};
-// "Number of wavelengths per slits spacing " in the stand-in face at 13 px is a
-// pixel too wide for its box and would scroll; at 12 px it shows whole.
-constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 12, false};
+// "Number of wavelengths per slits spacing " fits its box at the design's
+// 13 px in the design's face, a bitmap face made at that size. The stand-in,
+// Liberation Sans, is a pixel too wide there and would scroll; at 12 px it
+// shows whole.
+constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 13, false};
+constexpr int kWavelengthsStandInPixelSize = 12;
 
 // Every control starts the same way: its design name and its place.
 template<typename Widget, typename... Args>
@@ -271,6 +275,11 @@ Controls createControls(QWidget *window)
 
     c.nWavelenghts = captionBox(window, "nWavelenghts", QStringLiteral("Number of wavelengths per slits spacing "),
                                 twipsRect(360, 2040, 3615, 285), kWavelengthsFont);
+    if (QFontInfo(c.nWavelenghts->font()).family() != QLatin1String(kWavelengthsFont.family)) {
+        QFont standIn = c.nWavelenghts->font();
+        standIn.setPixelSize(kWavelengthsStandInPixelSize);
+        c.nWavelenghts->setFont(standIn);
+    }
     c.nRelKmitočet = captionBox(window, "nRelKmitočet", QStringLiteral("Rel. kmitočet"),
                                 twipsRect(4080, 2040, 615, 285), kSmallBoldFont);
     c.nRelKmitočet->setAlignment(Qt::AlignCenter);
