@@ -57,21 +57,28 @@ SteadyPaceClock::~SteadyPaceClock()
 
 void SteadyPaceClock::sleepUntil(Time deadline)
 {
-    const auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - now());
-    if (left.count() <= 0)
-        return;
     if (!timer_)
         timer_ = createTimer(highResolution_);
-    // Due times are relative when negative, in units of 100 ns.
-    LARGE_INTEGER due;
-    due.QuadPart = -std::max<LONGLONG>(1, static_cast<LONGLONG>(left.count() / 100));
-    if (!timer_ || !SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
+    if (!timer_) {
         std::this_thread::sleep_until(deadline);
         return;
     }
     if (!highResolution_)
         timeBeginPeriod(1);
-    WaitForSingleObject(timer_, INFINITE);
+    // The timer counts interrupt time, the deadline is on the performance
+    // counter; the two may disagree by a fraction of a tick, so a wake-up a
+    // little early sleeps again for the rest.
+    for (auto left = deadline - now(); left.count() > 0; left = deadline - now()) {
+        // Due times are relative when negative, in units of 100 ns.
+        const auto units = (std::chrono::duration_cast<std::chrono::nanoseconds>(left).count() + 99) / 100;
+        LARGE_INTEGER due;
+        due.QuadPart = -static_cast<LONGLONG>(units);
+        if (!SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE)) {
+            std::this_thread::sleep_until(deadline);
+            break;
+        }
+        WaitForSingleObject(timer_, INFINITE);
+    }
     if (!highResolution_)
         timeEndPeriod(1);
 }

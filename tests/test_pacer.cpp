@@ -71,6 +71,8 @@ private slots:
     void runLastsItsWorkPlusItsPause();
     void pausePerColumn_data();
     void pausePerColumn();
+    void machineClockNeverWakesEarly_data();
+    void machineClockNeverWakesEarly();
 };
 
 void TestPacer::runLastsItsWorkPlusItsPause_data()
@@ -138,6 +140,32 @@ void TestPacer::pausePerColumn()
     FakeClock clock;
     const Pacer pacer(clock, slowDown, kFrameInterval, {});
     QCOMPARE(pacer.pausePerColumn(), nanoseconds);
+}
+
+// The machine's own clock: on Windows it sleeps on a waitable timer, whose
+// due time is relative, in 100 ns units, and counted on another clock than
+// the deadline. A wake-up before the deadline would shorten every pause; a
+// deadline already past must not wait at all. Only the lower bound is checked:
+// how much later a loaded machine wakes is no fault.
+void TestPacer::machineClockNeverWakesEarly_data()
+{
+    QTest::addColumn<int>("microseconds");
+    QTest::newRow("already past") << -5000;
+    QTest::newRow("now") << 0;
+    QTest::newRow("less than a timer tick") << 1500;
+    QTest::newRow("about a frame") << 16667;
+    QTest::newRow("more than two timer ticks") << 40000;
+}
+
+void TestPacer::machineClockNeverWakesEarly()
+{
+    QFETCH(int, microseconds);
+    SteadyPaceClock clock;
+    for (int i = 0; i < 3; ++i) {
+        const PaceClock::Time deadline = clock.now() + std::chrono::microseconds(microseconds);
+        clock.sleepUntil(deadline);
+        QVERIFY(clock.now() >= deadline);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestPacer)
