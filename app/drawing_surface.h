@@ -6,16 +6,25 @@
 // surface keeps every pixel in an image, so covering or resizing the window
 // loses nothing, and shows the changed region when the handler returns (or at
 // once, from inside a long handler, through flush()).
+//
+// It also keeps what it was asked to draw, in twips, so that at another zoom
+// or device pixel ratio it draws the same picture again at the new resolution
+// rather than enlarging the old pixels.
+
+#include "app/twips.h"
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QWidget>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
-
-class QFont;
+#include <tuple>
+#include <vector>
 
 namespace korvane {
 
@@ -35,6 +44,11 @@ public:
 
     explicit DrawingSurface(QWidget *parent = nullptr);
 
+    // The design drawn this many times larger: the widget is kLogicalSize
+    // times the zoom, and everything drawn so far is drawn again to fit it.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+
     void setLineWidth(int pixels);
     int lineWidth() const { return lineWidth_; }
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
@@ -52,11 +66,37 @@ public:
     QRect circle(float x, float y, float radius);
     QRect circle(float x, float y, float radius, QColor outline);
 
+    // Every device pixel that a line of the given width between the two points
+    // (twips) may set, at any zoom and ratio, lies in this rectangle (twips).
+    // Inline: the Start run asks it for every bar.
+    static QRectF reach(float x1, float y1, float x2, float y2, int lineWidth)
+    {
+        // Half the pen, and up to a device pixel for snapping the ends and for
+        // the painter's own rounding: at most a logical pixel, the scale being
+        // at least 1. Two pixels keep clear of any doubt.
+        const double margin = (std::max(1, lineWidth) / 2.0 + 2.0) * kTwipsPerPixel;
+        const double left = static_cast<double>(std::min(x1, x2)) - margin;
+        const double top = static_cast<double>(std::min(y1, y2)) - margin;
+        return {left, top, static_cast<double>(std::max(x1, x2)) + margin - left,
+                static_cast<double>(std::max(y1, y2)) + margin - top};
+    }
+
     // Paints the whole surface in the back colour.
     void erase();
     // Paints a caption onto the surface itself (rect in logical pixels): it is
     // then part of the picture, and drawing covers it.
     void paintCaption(QRect rect, const QString &text, const QFont &font);
+
+    // A handler that paints an area over in the back colour tells the surface
+    // so: what was drawn before `since` and lies wholly within `area` (twips),
+    // or has been drawn again just the same since, can no longer be seen and
+    // is no longer kept (forgotten once the handler has returned, so that the
+    // handler does not wait for it).
+    std::size_t drawingMark() const { return drawings_.size(); }
+    void paintedOver(std::size_t since, QRectF area);
+    // How many drawings are kept, and the memory they take, in bytes.
+    std::size_t drawingsKept() const { return drawings_.size(); }
+    std::size_t keptBytes() const;
 
     // For a handler that does not return to the event loop for a long time:
     // shows everything drawn so far and lets the toolkit paint, without
@@ -64,7 +104,7 @@ public:
     void flush();
 
     // The retained picture in device pixels, and how many device pixels make
-    // one logical pixel.
+    // one logical pixel of the design (the zoom times the device pixel ratio).
     const QImage &image() const;
     double scale() const { return scale_; }
     // The colour at a logical pixel (its top-left device pixel).
@@ -75,18 +115,52 @@ public:
     std::uint64_t circlesDrawn() const { return circlesDrawn_; }
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // One call of line(), circle() or paintCaption(), as it was made.
+    struct Drawing {
+        enum class Kind : std::uint8_t { Line, Circle, Caption };
+        Kind kind;
+        bool solid;   // a circle's fill
+        int width;    // the line width in logical pixels; a caption's index
+        float a, b, c, d; // x1 y1 x2 y2; x y radius; a caption's rectangle
+        QRgb colour;
+        QRgb fill;
+        auto key() const { return std::tuple(kind, solid, width, a, b, c, d, colour, fill); }
+    };
+    struct Caption {
+        QString text;
+        QFont font;
+    };
+
+    // An area painted over, and the drawings that painted it.
+    struct Cover {
+        std::size_t since;
+        std::size_t end;
+        QRectF area;
+    };
+
+    void forgetCovered();
+    double ratio() const;
+    // Draws everything kept again when the zoom or the ratio has changed.
+    void rescaleIfNeeded();
+    QRect draw(const Drawing &drawing);
+    QRect drawLine(const Drawing &line);
+    QRect drawCircle(const Drawing &circle);
+    QRect drawCaption(const Drawing &caption);
+    QRectF reach(const Drawing &drawing) const;
+
     double toDevice(float twips) const;
-    int devicePenWidth() const;
+    int devicePenWidth(int lineWidth) const;
     // The device pixels a thin pen sets when drawn through `points`.
-    QRect penFootprint(QRect points) const;
+    QRect penFootprint(QRect points, int lineWidth) const;
     // The caller has ended painting and clipped `rect` to the image.
     void fillRect(QRect rect, QRgb rgb);
     QPainter &painter();
     void endPainting() const;
-    bool drawSpan(QPoint from, QPoint to, QColor colour);
+    bool drawSpan(QPoint from, QPoint to, int lineWidth, QRgb colour);
     void changed(QRect deviceRect);
     void showChanges();
 
@@ -95,7 +169,13 @@ private:
     // cost more than the line. It is closed before anything reads the image,
     // which is why reading is const and closing it is not a change.
     mutable QPainter painter_;
+    double zoom_ = 1.0;
+    // Device pixels per logical pixel of the widget, and per pixel of the design.
+    double ratio_ = 1.0;
     double scale_ = 1.0;
+    std::vector<Drawing> drawings_;
+    std::vector<Caption> captions_;
+    std::vector<Cover> covers_;
     int lineWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;
     QColor fillColour_ = Qt::black;

@@ -25,9 +25,17 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 // a column, which would be most of the run's drawing. Drawing a stub over its
 // own earlier drawing changes no pixel, as long as nothing of another colour
 // has been drawn over it since; so a stub is drawn again only then, and the
-// finished picture is the same as if every stub had been drawn.
+// finished picture is the same as if every stub had been drawn. Whether a
+// drawing touched a stub is judged in twips, by what it may reach at any
+// scale, so that the same calls are made at every zoom and ratio.
 class SlitStubs
 {
+    // Asked once per bar: QRectF's own test is not inline.
+    static bool overlap(const QRectF &a, const QRectF &b)
+    {
+        return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
+    }
+
 public:
     explicit SlitStubs(int count)
         : drawn_(static_cast<std::size_t>(count))
@@ -36,28 +44,30 @@ public:
 
     void draw(DrawingSurface &surface, int J)
     {
-        std::optional<QRect> &drawn = drawn_[static_cast<std::size_t>(J)];
+        std::optional<QRectF> &drawn = drawn_[static_cast<std::size_t>(J)];
         if (drawn)
             return;
         const auto x = static_cast<float>(SlitX(J));
-        drawn = surface.line(x, static_cast<float>(scene::kDiaphragmY), x, 8500.0f, kWhite);
+        const auto top = static_cast<float>(scene::kDiaphragmY);
+        surface.line(x, top, x, 8500.0f, kWhite);
+        drawn = DrawingSurface::reach(x, top, x, 8500.0f, surface.lineWidth());
         covering_ |= *drawn;
     }
 
     // Every drawing in another colour made during the sweep reports here.
-    void touched(QRect changed)
+    void touched(QRectF reach)
     {
-        if (!changed.intersects(covering_))
+        if (!overlap(reach, covering_))
             return;
-        for (std::optional<QRect> &drawn : drawn_)
-            if (drawn && drawn->intersects(changed))
+        for (std::optional<QRectF> &drawn : drawn_)
+            if (drawn && overlap(*drawn, reach))
                 drawn.reset();
     }
 
 private:
-    // Per slit, the device rectangle of its last stub; none when it must be drawn.
-    std::vector<std::optional<QRect>> drawn_;
-    QRect covering_;
+    // Per slit, what its last stub may have reached; none when it must be drawn.
+    std::vector<std::optional<QRectF>> drawn_;
+    QRectF covering_;
 };
 
 float twips(double value)
@@ -73,9 +83,11 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
     const QColor ink = surface.foregroundColour();
 
     // Twips are the surface's only unit, so there is no scale mode to select.
+    const std::size_t clearing = surface.drawingMark();
     surface.setLineWidth(10);
     for (int y = 1000; y <= 9000; y += 10)
         surface.line(0.0f, twips(y), 12000.0f, twips(y), back);
+    surface.paintedOver(clearing, QRectF(0.0, 1000.0, 12000.0, 8000.0));
     surface.setLineWidth(1);
     DrawIncidentWaveAxisAndCurve(surface, *c.nKmitočet);
 
@@ -103,6 +115,10 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
 
     Pacer pacer(clock, slowDown, frameInterval, [&surface] { surface.flush(); });
     SlitStubs stubs(slits);
+    const auto inked = [&](double x1, double y1, double x2, double y2) {
+        surface.line(twips(x1), twips(y1), twips(x2), twips(y2), ink);
+        stubs.touched(DrawingSurface::reach(twips(x1), twips(y1), twips(x2), twips(y2), 1));
+    };
     for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
         clearUpperVectorState();
         const bool rays = P % 100 == 0;
@@ -117,11 +133,11 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
                 surface.line(twips(SlitX(J)), twips(scene::kDiaphragmY), twips(P), twips(scene::kScreenY), kWhite);
             const ChainPoint next = PhasorStep(point, J, P, f, L);
             if (chain)
-                stubs.touched(surface.line(twips(point.x), twips(point.y), twips(next.x), twips(next.y), ink));
+                inked(point.x, point.y, next.x, next.y);
             point = next;
         }
         const double height = RawIntensity(first, point) * scale;
-        stubs.touched(surface.line(twips(P), twips(scene::kScreenY), twips(P), twips(scene::kScreenY - height), ink));
+        inked(P, scene::kScreenY, P, scene::kScreenY - height);
         pacer.columnDone();
     }
     pacer.finish();

@@ -13,8 +13,11 @@ namespace korvane {
 
 void DrawIncidentWaveStrip(DrawingSurface &surface, const QLineEdit &nKmitočet)
 {
+    const std::size_t clearing = surface.drawingMark();
     for (int y = 1; y <= 3000; y += 10)
         surface.line(1.0f, static_cast<float>(y), 6000.0f, static_cast<float>(y), DrawingSurface::kBackColour);
+    // The rows are closer than a pixel, so the band is painted over whole.
+    surface.paintedOver(clearing, QRectF(1.0, 1.0, 5999.0, 2990.0));
     DrawIncidentWaveAxisAndCurve(surface, nKmitočet);
 }
 
