@@ -4,6 +4,7 @@
 
 #include "app/drawing_surface.h"
 #include "app/twips.h"
+#include "app/zoom.h"
 
 #include <QApplication>
 #include <QFont>
@@ -50,6 +51,11 @@ constexpr FontSpec kDialogFont{"MS Sans Serif", 11, false};
 constexpr FontSpec kWavelengthsFont{"MS Sans Serif", 13, false};
 constexpr int kWavelengthsStandInPixelSize = 12;
 
+// What each control was given at 100 %, so that any zoom starts from the design.
+constexpr char kDesignPlace[] = "korvaneDesignPlace";
+constexpr char kDesignFont[] = "korvaneDesignFont";
+constexpr char kDesignPixmap[] = "korvaneDesignPixmap";
+
 // Every control starts the same way: its design name and its place.
 template<typename Widget, typename... Args>
 Widget *placed(const char *name, QRect place, Args &&...args)
@@ -57,6 +63,7 @@ Widget *placed(const char *name, QRect place, Args &&...args)
     auto *widget = new Widget(std::forward<Args>(args)...);
     widget->setObjectName(QString::fromUtf8(name));
     widget->setGeometry(place);
+    widget->setProperty(kDesignPlace, place);
     return widget;
 }
 
@@ -306,7 +313,41 @@ Controls createControls(QWidget *window)
     };
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+
+    const QList<QWidget *> placedControls = window->findChildren<QWidget *>();
+    for (QWidget *control : placedControls)
+        if (control->property(kDesignPlace).isValid() && control->testAttribute(Qt::WA_SetFont))
+            control->setProperty(kDesignFont, control->font());
+    c.Picture2->setProperty(kDesignPixmap, c.Picture2->pixmap());
     return c;
+}
+
+void zoomControls(QWidget *window, double zoom, QPoint offset)
+{
+    const QList<QWidget *> controls = window->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        const QVariant place = control->property(kDesignPlace);
+        if (!place.isValid())
+            continue;
+        // A group's buttons are placed within the group, which has moved already.
+        control->setGeometry(zoomed(place.toRect(), zoom).translated(control->parentWidget() == window ? offset
+                                                                                                       : QPoint()));
+        const QVariant font = control->property(kDesignFont);
+        if (font.isValid()) {
+            QFont zoomedFont = font.value<QFont>();
+            zoomedFont.setPixelSize(zoomedPixelSize(zoomedFont.pixelSize(), zoom));
+            control->setFont(zoomedFont);
+        }
+        const QVariant pixmap = control->property(kDesignPixmap);
+        if (auto *label = qobject_cast<QLabel *>(control); label && pixmap.isValid()) {
+            // A bitmap has no more detail to give: its pixels grow, as the
+            // toolkit's own scaling would grow them, without blurring.
+            const auto design = pixmap.value<QPixmap>();
+            label->setPixmap(zoom == 1.0 ? design
+                                         : design.scaled(zoomed(design.size(), zoom), Qt::IgnoreAspectRatio,
+                                                         Qt::FastTransformation));
+        }
+    }
 }
 
 } // namespace korvane

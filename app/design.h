@@ -7,6 +7,7 @@
 // controls/ and sim/, and the window wires them up.
 
 class QFont;
+class QPoint;
 class QGroupBox;
 class QPalette;
 class QLabel;
@@ -71,5 +72,9 @@ QPalette designPalette();
 // Creates every control as a child of `window`, in design order, and fixes
 // stacking and tab order.
 Controls createControls(QWidget *window);
+
+// Places and sizes every control, and sizes its font, as if the window had
+// been designed `zoom` times larger, with the design's corner at `offset`.
+void zoomControls(QWidget *window, double zoom, QPoint offset);
 
 } // namespace korvane

@@ -2,23 +2,36 @@
 // Copyright (C) 2026 The Korvane developers
 #include "app/main_window.h"
 
+#include "app/about_box.h"
 #include "app/accessible_names.h"
 #include "app/app_icon.h"
 #include "app/drawing_surface.h"
 #include "app/held_input.h"
+#include "app/picture_file.h"
 #include "app/startup.h"
 #include "app/title_bar.h"
 #include "app/twips.h"
+#include "app/window_menu.h"
+#include "app/zoom.h"
 #include "controls/frequency.h"
 #include "controls/slit_count.h"
 #include "controls/slow_down.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +62,18 @@ MainWindow::MainWindow(QWidget *parent)
     surface_->erase();
     surface_->paintCaption(twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height),
                            QString::fromLatin1(labKlepnete.caption), labKlepnete.font());
+
+    menu_ = new WindowMenu(this, {
+                                     [this] { zoomIn(); },
+                                     [this] { zoomOut(); },
+                                     [this] { actualSize(); },
+                                     [this](bool on) { setFullScreenView(on); },
+                                     [this] { copyPicture(); },
+                                     [this] { savePictureAs(); },
+                                     [this] { showAbout(this); },
+                                 });
+    // Ctrl with the wheel zooms over any control, the scroll bars included.
+    qApp->installEventFilter(this);
 
     resize(kClientSize);
     controls_.cmdStart->setFocus();
@@ -90,7 +115,166 @@ std::chrono::nanoseconds MainWindow::frameInterval() const
     return std::chrono::nanoseconds(std::llround(seconds * 1e9));
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool MainWindow::fitsScreen(double zoom) const
+{
+    const QScreen *here = screen();
+    if (!here)
+        return true;
+    // The frame is the window system's, and does not grow with the zoom.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize needed = zoomed(kClientSize, zoom) + frame;
+    const QSize free = here->availableGeometry().size();
+    return needed.width() <= free.width() && needed.height() <= free.height();
+}
+
+bool MainWindow::setZoom(double zoom)
+{
+    if (zoom == zoom_)
+        return false;
+    if (fullScreen_) {
+        // Any smaller step, centred; none larger than the screen allows.
+        if (zoom > fittingZoom(kClientSize, size()) + 1e-9)
+            return false;
+        applyZoom(zoom, QPoint((width() - zoomed(kClientSize, zoom).width()) / 2,
+                               (height() - zoomed(kClientSize, zoom).height()) / 2));
+        return true;
+    }
+    if (zoom > zoom_ && !fitsScreen(zoom))
+        return false;
+    applyZoom(zoom, QPoint());
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        resize(zoomed(kClientSize, zoom));
+        // Grown to the right and down; moved back in so that it stays whole
+        // on its screen.
+        if (const QScreen *here = screen()) {
+            const QRect free = here->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.setSize(frame.size() - geometry().size() + zoomed(kClientSize, zoom));
+            const QPoint shift(std::min(0, free.right() - frame.right()), std::min(0, free.bottom() - frame.bottom()));
+            if (!shift.isNull())
+                move(pos() + shift);
+        }
+    }
+    return true;
+}
+
+void MainWindow::applyZoom(double zoom, QPoint offset)
+{
+    zoom_ = zoom;
+    zoomControls(this, zoom, offset);
+    surface_->move(offset);
+    surface_->setZoom(zoom);
+}
+
+void MainWindow::zoomIn()
+{
+    setZoom(zoomStepAbove(zoom_));
+}
+
+void MainWindow::zoomOut()
+{
+    setZoom(zoomStepBelow(zoom_));
+}
+
+void MainWindow::actualSize()
+{
+    setZoom(1.0);
+}
+
+void MainWindow::setFullScreenView(bool on)
+{
+    if (on == fullScreenView()) {
+        menu_->showFullScreen(on);
+        return;
+    }
+    if (on) {
+        fullScreen_ = Windowed{zoom_, windowState()};
+        showFullScreen();
+        fitFullScreen();
+    } else {
+        const Windowed before = *fullScreen_;
+        fullScreen_.reset();
+        applyZoom(before.zoom, QPoint());
+        if (before.state & Qt::WindowMaximized)
+            showMaximized();
+        else
+            showNormal();
+    }
+    menu_->showFullScreen(on);
+}
+
+void MainWindow::fitFullScreen()
+{
+    const double fit = fittingZoom(kClientSize, size());
+    applyZoom(fit, QPoint((width() - zoomed(kClientSize, fit).width()) / 2,
+                          (height() - zoomed(kClientSize, fit).height()) / 2));
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The window system makes the window full screen in its own time; the
+    // fit follows the size it gives.
+    if (fullScreen_ && isFullScreen())
+        fitFullScreen();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || static_cast<QWidget *>(watched)->window() != this)
+        return QWidget::eventFilter(watched, event);
+    // A notch is 120; finer wheels send parts of one.
+    wheelAngle_ += wheel->angleDelta().y();
+    for (; wheelAngle_ >= 120; wheelAngle_ -= 120)
+        zoomIn();
+    for (; wheelAngle_ <= -120; wheelAngle_ += 120)
+        zoomOut();
+    return true;
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    menu_->popup(event->globalPos());
+}
+
+QImage MainWindow::picture()
+{
+    return grab().toImage();
+}
+
+void MainWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setImage(picture());
+}
+
+void MainWindow::savePictureAs()
+{
+    // The picture as it is now, before the dialog takes the focus.
+    const QImage shown = picture();
+    QFileDialog dialog(this, QStringLiteral("Save picture"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("PNG image (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    const QString suggested = defaultPictureFile(controls_.nNdirek->text());
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const QString error = savePicture(shown, fileName);
+    if (!error.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Save picture"),
+                             QStringLiteral("The picture could not be saved as %1.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(fileName), error));
+}
 
 void MainWindow::runStart()
 {

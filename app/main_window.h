@@ -9,15 +9,18 @@
 #include "sim/animation_run.h"
 #include "sim/pacer.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 namespace korvane {
 
 class DrawingSurface;
 class DroppedInput;
+class WindowMenu;
 
 class MainWindow : public QWidget
 {
@@ -45,16 +48,47 @@ public:
     bool unloaded() const { return droppedInput_ != nullptr; }
     const RunReport &lastRun() const { return lastRun_; }
 
+    // The zoom: the whole window drawn as if designed this much larger.
+    double zoom() const { return zoom_; }
+    // Takes the step above or below, or 100 %; a step that would make the
+    // window larger than its screen's free area is not taken.
+    void zoomIn();
+    void zoomOut();
+    void actualSize();
+    // Full screen shows the design as large as the screen allows, centred.
+    void setFullScreenView(bool on);
+    bool fullScreenView() const { return fullScreen_.has_value(); }
+
+    // The client area as it is seen, controls and picture, at the zoom and ratio.
+    QImage picture();
+    void copyPicture();
+    // Asks for a file and writes the picture there; says why when it cannot.
+    void savePictureAs();
+
 signals:
     // After each Start run, once its held input has been handed back.
     void runFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // How the window was before full screen, to go back to it.
+    struct Windowed {
+        double zoom;
+        Qt::WindowStates state;
+    };
+
     void connectHandlers();
     void runStart();
+    // True when the step was taken.
+    bool setZoom(double zoom);
+    void applyZoom(double zoom, QPoint offset);
+    bool fitsScreen(double zoom) const;
+    void fitFullScreen();
 
     DrawingSurface *surface_ = nullptr;
     Controls controls_;
@@ -67,6 +101,12 @@ private:
     bool closePending_ = false;
     RunReport lastRun_;
     std::unique_ptr<DroppedInput> droppedInput_;
+
+    double zoom_ = 1.0;
+    std::optional<Windowed> fullScreen_;
+    // Ctrl+wheel turns of less than a notch, summed until they make one.
+    int wheelAngle_ = 0;
+    WindowMenu *menu_ = nullptr;
 };
 
 } // namespace korvane

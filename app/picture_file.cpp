@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#include "app/picture_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace korvane {
+
+QString defaultPictureFile(const QString &slitCount)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    // The slit count comes from a value store, which a script may have filled
+    // with anything: only digits go into a file name.
+    QString slits;
+    for (const QChar c : slitCount)
+        if (c.isDigit())
+            slits += c;
+    return QDir(folder).filePath(QStringLiteral("korvane-%1-slits.png").arg(slits.isEmpty() ? QStringLiteral("0") : slits));
+}
+
+QString savePicture(const QImage &picture, const QString &fileName)
+{
+    if (QFileInfo(fileName).isDir())
+        return QStringLiteral("It is a folder.");
+    // Written beside the target and renamed over it only when whole, so a
+    // full disk or a refusal leaves an earlier file untouched.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    QImageWriter writer(&file, "png");
+    if (!writer.write(picture)) {
+        file.cancelWriting();
+        return writer.errorString();
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace korvane

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#pragma once
+
+// The window's picture as a PNG file: the name offered, and the writing,
+// which either leaves a whole file or changes nothing.
+
+#include <QString>
+
+class QImage;
+
+namespace korvane {
+
+// korvane-<slits>-slits.png in the user's pictures folder (the home folder
+// when there is none).
+QString defaultPictureFile(const QString &slitCount);
+
+// Writes `picture` as a PNG; on failure, why, in words for the user, and any
+// file that was there before is as it was.
+QString savePicture(const QImage &picture, const QString &fileName);
+
+} // namespace korvane

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#include "app/window_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QWidget>
+
+#include <utility>
+
+namespace korvane {
+
+WindowMenu::WindowMenu(QWidget *window, Commands commands)
+    : QObject(window)
+    , window_(window)
+    , menu_(new QMenu(window))
+{
+    menu_->setObjectName(QStringLiteral("windowMenu"));
+    menu_->setAccessibleName(QStringLiteral("Window menu"));
+    // Ctrl+= is where Ctrl++ is on a keyboard without a plus of its own.
+    QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    if (!zoomInKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
+        zoomInKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    menu_->addAction(add(QStringLiteral("Zoom in"), zoomInKeys, std::move(commands.zoomIn)));
+    menu_->addAction(add(QStringLiteral("Zoom out"), QKeySequence::keyBindings(QKeySequence::ZoomOut),
+                         std::move(commands.zoomOut)));
+    menu_->addAction(add(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                         std::move(commands.actualSize)));
+    fullScreen_ = add(QStringLiteral("Full screen"), {QKeySequence(Qt::Key_F11)}, {});
+    fullScreen_->setCheckable(true);
+    connect(fullScreen_, &QAction::triggered, this, std::move(commands.fullScreen));
+    menu_->addAction(fullScreen_);
+    menu_->addSeparator();
+    menu_->addAction(add(QStringLiteral("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
+                         std::move(commands.copyPicture)));
+    menu_->addAction(add(QStringLiteral("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save),
+                         std::move(commands.savePicture)));
+    menu_->addSeparator();
+    menu_->addAction(add(QStringLiteral("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
+
+    leaveFullScreen_ = add(QStringLiteral("Leave full screen"), {QKeySequence(Qt::Key_Escape)},
+                           [this] { fullScreen_->trigger(); });
+    leaveFullScreen_->setEnabled(false);
+    // Shift+F10 opens the menu as the Menu key does: at the focused control,
+    // which a text box answers with its own.
+    add(QStringLiteral("Menu"), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
+        QWidget *target = QApplication::focusWidget();
+        if (!target || target->window() != window_)
+            target = window_;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, target->mapToGlobal(centre));
+        QApplication::sendEvent(target, &event);
+    });
+}
+
+QAction *WindowMenu::add(const QString &text, QList<QKeySequence> keys, std::function<void()> command)
+{
+    auto *action = new QAction(text, window_);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (command)
+        connect(action, &QAction::triggered, this, std::move(command));
+    window_->addAction(action);
+    return action;
+}
+
+void WindowMenu::popup(QPoint globalPos)
+{
+    menu_->popup(globalPos);
+}
+
+void WindowMenu::showFullScreen(bool on)
+{
+    fullScreen_->setChecked(on);
+    leaveFullScreen_->setEnabled(on);
+}
+
+} // namespace korvane

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#pragma once
+
+// The window's context menu and its keyboard shortcuts, which work with the
+// menu closed too: zoom, full screen, copying and saving the picture, About.
+
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPoint;
+class QWidget;
+
+namespace korvane {
+
+class WindowMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Commands {
+        std::function<void()> zoomIn;
+        std::function<void()> zoomOut;
+        std::function<void()> actualSize;
+        std::function<void(bool)> fullScreen;
+        std::function<void()> copyPicture;
+        std::function<void()> savePicture;
+        std::function<void()> about;
+    };
+
+    // The shortcuts are the window's, so they act wherever its focus is; a
+    // text box keeps its own Ctrl+C.
+    WindowMenu(QWidget *window, Commands commands);
+
+    QMenu *menu() const { return menu_; }
+    void popup(QPoint globalPos);
+    // Full screen is ticked, and Esc leaves it, only while it is on.
+    void showFullScreen(bool on);
+
+private:
+    QAction *add(const QString &text, QList<QKeySequence> keys, std::function<void()> command);
+
+    QWidget *window_;
+    QMenu *menu_;
+    QAction *fullScreen_ = nullptr;
+    QAction *leaveFullScreen_ = nullptr;
+};
+
+} // namespace korvane
