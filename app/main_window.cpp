@@ -35,6 +35,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace korvane {
 
@@ -64,13 +65,13 @@ MainWindow::MainWindow(QWidget *parent)
                            QString::fromLatin1(labKlepnete.caption), labKlepnete.font());
 
     menu_ = new WindowMenu(this, {
-                                     [this] { zoomIn(); },
-                                     [this] { zoomOut(); },
-                                     [this] { actualSize(); },
-                                     [this](bool on) { setFullScreenView(on); },
-                                     [this] { copyPicture(); },
-                                     [this] { savePictureAs(); },
-                                     [this] { showAbout(this); },
+                                     [this] { command([this] { zoomIn(); }); },
+                                     [this] { command([this] { zoomOut(); }); },
+                                     [this] { command([this] { actualSize(); }); },
+                                     [this](bool on) { command([this, on] { setFullScreenView(on); }); },
+                                     [this] { command([this] { copyPicture(); }); },
+                                     [this] { command([this] { savePictureAs(); }); },
+                                     [this] { command([this] { showAbout(this); }); },
                                  });
     // Ctrl with the wheel zooms over any control, the scroll bars included.
     qApp->installEventFilter(this);
@@ -304,12 +305,25 @@ void MainWindow::runStart()
 
     for (; startsPending_ > 0; --startsPending_)
         QMetaObject::invokeMethod(this, &MainWindow::runStart, Qt::QueuedConnection);
+    for (std::function<void()> &waiting : std::exchange(afterRun_, {}))
+        QMetaObject::invokeMethod(this, std::move(waiting), Qt::QueuedConnection);
     // Input the window system held back is waiting in the toolkit's queue,
     // where a dispatcher asleep in poll() would not see it until some other
     // event came; wake it so the input is handled now.
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
     emit runFinished();
+}
+
+void MainWindow::command(std::function<void()> command)
+{
+    // Keys from the window system wait in its queue during a run; a key
+    // posted by a script reaches the shortcuts before any event filter, so
+    // its command is held back here.
+    if (running_)
+        afterRun_.push_back(std::move(command));
+    else
+        command();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -13,8 +13,10 @@
 #include <QWidget>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace korvane {
 
@@ -84,6 +86,9 @@ private:
 
     void connectHandlers();
     void runStart();
+    // A command of the window's menu or shortcuts, which waits for a run to
+    // end, as input during a run does.
+    void command(std::function<void()> command);
     // True when the step was taken.
     bool setZoom(double zoom);
     void applyZoom(double zoom, QPoint offset);
@@ -107,6 +112,7 @@ private:
     // Ctrl+wheel turns of less than a notch, summed until they make one.
     int wheelAngle_ = 0;
     WindowMenu *menu_ = nullptr;
+    std::vector<std::function<void()>> afterRun_;
 };
 
 } // namespace korvane

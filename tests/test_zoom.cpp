@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+// The window on a projector: zoom steps, full screen, the picture drawn again
+// sharp for a new zoom or device pixel ratio, and the picture copied and saved.
+//
+// The window system is Qt's offscreen one with three screens of its own (a
+// 1920 x 1080 projector, a large screen, and a screen of ratio 2), so that a
+// window can move between ratios within one test.
+
+#include "fake_clock.h"
+#include "window_fixture.h"
+#include "worked_values.h"
+
+#include "app/drawing_surface.h"
+#include "app/main_window.h"
+#include "app/picture_file.h"
+#include "app/zoom.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace korvane;
+using namespace std::chrono_literals;
+using korvane::test::control;
+
+namespace {
+
+constexpr QPoint kProjector(0, 0);     // 1920 x 1080, ratio 1
+constexpr QPoint kLargeScreen(1920, 0); // 3840 x 2400, ratio 1: every step fits
+constexpr QPoint kHighDensity(5760, 0); // 1920 x 1080, ratio 2
+
+constexpr char kScreens[] = R"({ "screens": [
+  {"name": "projector", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+  {"name": "large", "x": 1920, "y": 0, "width": 3840, "height": 2400, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+  {"name": "high density", "x": 5760, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
+] })";
+
+struct Window {
+    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>();
+    test::FakeClock clock{100us};
+
+    Window(QPoint screen, double zoom)
+    {
+        window->setRunClock(clock);
+        window->setFrameInterval(16ms);
+        window->move(screen + QPoint(20, 20));
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qFatal("the window was never exposed");
+        while (window->zoom() < zoom) {
+            const double before = window->zoom();
+            window->zoomIn();
+            if (window->zoom() == before)
+                qFatal("zoom %g not reached", zoom);
+        }
+    }
+
+    void run(const char *option)
+    {
+        control<QRadioButton>(*window, option)->click();
+        window->controls().cmdStart->click();
+        QCoreApplication::processEvents();
+    }
+
+    QImage surface() const { return window->surface().image().convertToFormat(QImage::Format_RGB32); }
+};
+
+// Every control's place and font size, one line each.
+QString layoutOf(MainWindow &window)
+{
+    QString out;
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || w->isWindow())
+            continue;
+        const QRect g = w->geometry();
+        out += QStringLiteral("%1 %2,%3 %4x%5 %6px\n")
+                   .arg(w->objectName())
+                   .arg(g.x())
+                   .arg(g.y())
+                   .arg(g.width())
+                   .arg(g.height())
+                   .arg(w->font().pixelSize());
+    }
+    return out;
+}
+
+} // namespace
+
+class TestZoom : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void zoomSteps_data();
+    void zoomSteps();
+    void stepsStopWhereTheScreenEnds();
+    void controlWheelZoomsOverAnyControl();
+    void zoomKeysDuringARunActAfterIt();
+    void fullScreenFitsAndCentres();
+    void pictureFollowsTheScreensRatio_data();
+    void pictureFollowsTheScreensRatio();
+    void keptDrawingsStayFew();
+    void copyPicture();
+    void savePicture_data();
+    void savePicture();
+    void defaultPictureFile();
+};
+
+void TestZoom::initTestCase()
+{
+    test::useEnglishNumbers();
+    QCOMPARE(QGuiApplication::screens().size(), 3);
+}
+
+void TestZoom::zoomSteps_data()
+{
+    QTest::addColumn<double>("zoom");
+    for (const double zoom : kZoomSteps)
+        QTest::addRow("%d %%", static_cast<int>(zoom * 100)) << zoom;
+}
+
+void TestZoom::zoomSteps()
+{
+    QFETCH(double, zoom);
+    // A finished 20-slit run and a strip for another frequency, then the zoom...
+    Window zoomedAfter(kLargeScreen, 1.0);
+    zoomedAfter.run("op20");
+    zoomedAfter.window->controls().HScrollKmitocet20->setValue(7);
+    const QString layoutAt100 = layoutOf(*zoomedAfter.window);
+    while (zoomedAfter.window->zoom() < zoom)
+        zoomedAfter.window->zoomIn();
+    QCOMPARE(zoomedAfter.window->zoom(), zoom);
+
+    // ...shows what a window zoomed first and then used the same way shows.
+    Window zoomedFirst(kLargeScreen, zoom);
+    zoomedFirst.run("op20");
+    zoomedFirst.window->controls().HScrollKmitocet20->setValue(7);
+    QCOMPARE(zoomedAfter.window->surface().scale(), zoom);
+    QVERIFY(zoomedAfter.surface() == zoomedFirst.surface());
+    QCOMPARE(layoutOf(*zoomedAfter.window), layoutOf(*zoomedFirst.window));
+
+    // The client area, every control and every font grow with the zoom.
+    MainWindow &window = *zoomedAfter.window;
+    QCOMPARE(window.size(), zoomed(MainWindow::kClientSize, zoom));
+    QCOMPARE(window.surface().size(), zoomed(DrawingSurface::kLogicalSize, zoom));
+    QCOMPARE(window.surface().image().size(), zoomed(DrawingSurface::kLogicalSize, zoom));
+    const QStringList designLines = layoutAt100.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : designLines) {
+        const QStringList f = line.split(QRegularExpression(QStringLiteral("[ ,x]|px")), Qt::SkipEmptyParts);
+        const QRect design(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
+        QWidget *w = control<QWidget>(window, f[0].toUtf8().constData());
+        QCOMPARE(w->geometry(), zoomed(design, zoom));
+        if (f[5].toInt() > 0)
+            QCOMPARE(w->font().pixelSize(), zoomedPixelSize(f[5].toInt(), zoom));
+        // A caption that shows whole at 100 % still does.
+        if (auto *box = qobject_cast<QLineEdit *>(w); box && box->isVisible())
+            QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->text()) + 1 <= box->width() - 4,
+                     qPrintable(f[0]));
+    }
+
+    // Back to 100 %: the design's window, pixel for pixel.
+    window.actualSize();
+    Window never(kLargeScreen, 1.0);
+    never.run("op20");
+    never.window->controls().HScrollKmitocet20->setValue(7);
+    QVERIFY(zoomedAfter.surface() == never.surface());
+    QCOMPARE(layoutOf(window), layoutAt100);
+    QCOMPARE(window.size(), MainWindow::kClientSize);
+}
+
+void TestZoom::stepsStopWhereTheScreenEnds()
+{
+    // 571 x 2 = 1142 pixels do not fit the projector's 1080.
+    Window window(kProjector, 1.0);
+    for (std::size_t i = 0; i < kZoomSteps.size(); ++i)
+        window.window->zoomIn();
+    QCOMPARE(window.window->zoom(), 1.75);
+    QVERIFY(window.window->frameGeometry().bottom() < 1080);
+    window.window->zoomOut();
+    QCOMPARE(window.window->zoom(), 1.5);
+}
+
+void TestZoom::controlWheelZoomsOverAnyControl()
+{
+    Window window(kLargeScreen, 1.0);
+    auto *bar = window.window->controls().HScrollKmitočet;
+    const int position = bar->value();
+    const auto turn = [bar](int angle) {
+        const QPointF at(bar->rect().center());
+        QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, angle), Qt::NoButton, Qt::ControlModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bar, &wheel);
+    };
+    turn(120);
+    QCOMPARE(window.window->zoom(), 1.25);
+    // A fine wheel's parts of a notch add up to one step.
+    turn(60);
+    QCOMPARE(window.window->zoom(), 1.25);
+    turn(60);
+    QCOMPARE(window.window->zoom(), 1.5);
+    turn(-240);
+    QCOMPARE(window.window->zoom(), 1.0);
+    QCOMPARE(bar->value(), position);
+}
+
+void TestZoom::zoomKeysDuringARunActAfterIt()
+{
+    Window window(kLargeScreen, 1.0);
+    QWidget *focus = window.window->controls().cmdStart;
+    // Queued before the run, so it arrives at the run's first frame.
+    QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+")));
+    QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+")));
+    window.window->controls().cmdStart->click();
+    QVERIFY(window.window->lastRun().framesShown > 0);
+    QCOMPARE(window.window->zoom(), 1.0);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.window->zoom(), 1.25);
+
+    Window zoomedFirst(kLargeScreen, 1.25);
+    zoomedFirst.window->controls().cmdStart->click();
+    QVERIFY(window.surface() == zoomedFirst.surface());
+}
+
+void TestZoom::fullScreenFitsAndCentres()
+{
+    Window window(kProjector, 1.25);
+    MainWindow &w = *window.window;
+    QTest::keyClick(&w, Qt::Key_F11);
+    QTRY_VERIFY(w.isFullScreen());
+    QTRY_COMPARE(w.size(), QSize(1920, 1080));
+    // The height limits it: 1080 / 571.
+    QCOMPARE(w.zoom(), 1080.0 / 571.0);
+    const QSize design = zoomed(MainWindow::kClientSize, w.zoom());
+    QCOMPARE(design.height(), 1080);
+    const QPoint corner((1920 - design.width()) / 2, 0);
+    QCOMPARE(w.surface().pos(), corner);
+    QCOMPARE(w.controls().cmdStart->pos(), corner + zoomed(QRect(592, 8, 57, 25), w.zoom()).topLeft());
+
+    // Any smaller step, centred; back with Esc to the window as it was.
+    w.zoomOut();
+    QCOMPARE(w.zoom(), 1.75);
+    QCOMPARE(w.surface().pos(), QPoint((1920 - zoomed(MainWindow::kClientSize, 1.75).width()) / 2,
+                                       (1080 - zoomed(MainWindow::kClientSize, 1.75).height()) / 2));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QTRY_VERIFY(!w.isFullScreen());
+    QCOMPARE(w.zoom(), 1.25);
+    QCOMPARE(w.surface().pos(), QPoint());
+    QTRY_COMPARE(w.size(), zoomed(MainWindow::kClientSize, 1.25));
+
+    // Esc does nothing else.
+    QSignalSpy clicks(w.controls().cmdStart, &QPushButton::clicked);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!w.isFullScreen());
+}
+
+void TestZoom::pictureFollowsTheScreensRatio_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("150 %, ratio and zoom multiply") << 1.5;
+}
+
+void TestZoom::pictureFollowsTheScreensRatio()
+{
+    QFETCH(double, zoom);
+    Window moved(kProjector, zoom);
+    moved.run("op4Dírky");
+    moved.window->move(kHighDensity + QPoint(20, 20));
+    QTRY_COMPARE(moved.window->surface().scale(), 2 * zoom);
+
+    Window drawnThere(kHighDensity, zoom);
+    drawnThere.run("op4Dírky");
+    QCOMPARE(drawnThere.window->surface().scale(), 2 * zoom);
+    QVERIFY(moved.surface() == drawnThere.surface());
+
+    // And back.
+    moved.window->move(kProjector + QPoint(20, 20));
+    QTRY_COMPARE(moved.window->surface().scale(), zoom);
+    Window drawnHere(kProjector, zoom);
+    drawnHere.run("op4Dírky");
+    QVERIFY(moved.surface() == drawnHere.surface());
+}
+
+void TestZoom::keptDrawingsStayFew()
+{
+    // Each run paints the last one over, and each strip the last strip, so
+    // what the surface keeps to draw again does not grow with use.
+    Window window(kLargeScreen, 1.0);
+    window.run("op20");
+    const std::size_t afterOneRun = window.window->surface().drawingsKept();
+    for (int i = 0; i < 5; ++i) {
+        window.window->controls().HScrollKmitocet20->setValue(i);
+        window.run("op20");
+    }
+    QCOMPARE(window.window->surface().drawingsKept(), afterOneRun);
+}
+
+void TestZoom::copyPicture()
+{
+    Window window(kHighDensity, 1.5);
+    window.run("op2");
+    QApplication::clipboard()->clear();
+    window.window->copyPicture();
+    const QImage copied = QApplication::clipboard()->image();
+    // The client area in device pixels: zoom and ratio both count.
+    QCOMPARE(copied.size(), zoomed(MainWindow::kClientSize, 1.5) * 2);
+    QVERIFY(copied.convertToFormat(QImage::Format_RGB32)
+            == window.window->picture().convertToFormat(QImage::Format_RGB32));
+}
+
+void TestZoom::savePicture_data()
+{
+    QTest::addColumn<QString>("target"); // within a fresh folder
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("writable folder") << QStringLiteral("picture.png") << true;
+    QTest::newRow("over an earlier picture") << QStringLiteral("earlier.png") << true;
+    QTest::newRow("a folder's name") << QStringLiteral("folder") << false;
+    QTest::newRow("folder that does not exist") << QStringLiteral("missing/picture.png") << false;
+    QTest::newRow("a file taken for a folder") << QStringLiteral("earlier.png/picture.png") << false;
+    QTest::newRow("read-only folder") << QStringLiteral("read-only/picture.png") << false;
+#ifdef Q_OS_LINUX
+    // Where not even root may write.
+    QTest::newRow("system folder") << QStringLiteral("/proc/korvane-picture.png") << false;
+#endif
+}
+
+void TestZoom::savePicture()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("read-only")));
+    QFile earlier(dir.filePath(QStringLiteral("earlier.png")));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    QFile::setPermissions(dir.filePath(QStringLiteral("read-only")), QFile::ReadOwner | QFile::ExeOwner);
+    const auto writable = qScopeGuard([&] {
+        QFile::setPermissions(dir.filePath(QStringLiteral("read-only")),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (target.startsWith(QLatin1String("read-only")) && QFileInfo(dir.filePath(QStringLiteral("read-only"))).isWritable())
+        QSKIP("this user may write into a read-only folder (root)");
+
+    Window window(kLargeScreen, 1.25);
+    window.run("op3Dirky");
+    const QImage picture = window.window->picture();
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QString error = korvane::savePicture(picture, QDir(dir.path()).absoluteFilePath(target));
+    if (saved) {
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        const QImage read(dir.filePath(target));
+        QCOMPARE(read.size(), picture.size());
+        QVERIFY(read.convertToFormat(QImage::Format_RGB32) == picture.convertToFormat(QImage::Format_RGB32));
+        return;
+    }
+    QVERIFY(!error.isEmpty());
+    // Nothing else changes: no file left half written, the earlier one whole.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
+    QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("earlier.png"))).size(), 7);
+}
+
+void TestZoom::defaultPictureFile()
+{
+    const QString file = korvane::defaultPictureFile(QStringLiteral("20"));
+    QCOMPARE(QFileInfo(file).fileName(), QStringLiteral("korvane-20-slits.png"));
+    QVERIFY(QFileInfo(QFileInfo(file).absolutePath()).isDir());
+    // A damaged store gives no path of its own.
+    QCOMPARE(QFileInfo(korvane::defaultPictureFile(QStringLiteral("../../x"))).fileName(),
+             QStringLiteral("korvane-0-slits.png"));
+}
+
+// The screens must exist before the application does.
+int main(int argc, char *argv[])
+{
+    QTemporaryDir screens;
+    QFile config(screens.filePath(QStringLiteral("screens.json")));
+    if (!config.open(QIODevice::WriteOnly) || config.write(kScreens) < 0)
+        return EXIT_FAILURE;
+    config.close();
+    // The platform's options are separated by colons, which a Windows path
+    // would contain: the file is named from its own folder.
+    QDir::setCurrent(screens.path());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
+    QApplication app(argc, argv);
+    TestZoom test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_zoom.moc"
