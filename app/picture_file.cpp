@@ -27,8 +27,12 @@ QString defaultPictureFile(const QString &slitCount)
 
 QString savePicture(const QImage &picture, const QString &fileName)
 {
-    if (QFileInfo(fileName).isDir())
+    const QFileInfo target(fileName);
+    if (target.isDir())
         return QStringLiteral("It is a folder.");
+    // A device or a pipe would be replaced by a file of that name.
+    if (target.exists() && !target.isFile())
+        return QStringLiteral("It is not a file.");
     // Written beside the target and renamed over it only when whole, so a
     // full disk or a refusal leaves an earlier file untouched.
     QSaveFile file(fileName);

@@ -336,6 +336,8 @@ void TestZoom::savePicture_data()
 #ifdef Q_OS_LINUX
     // Where not even root may write.
     QTest::newRow("system folder") << QStringLiteral("/proc/korvane-picture.png") << false;
+    // Renamed over, a device would become a file.
+    QTest::newRow("a device") << QStringLiteral("/dev/null") << false;
 #endif
 }
 
@@ -374,6 +376,8 @@ void TestZoom::savePicture()
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
     QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("earlier.png"))).size(), 7);
+    if (QFileInfo(target).isAbsolute())
+        QVERIFY(!QFileInfo(target).isFile());
 }
 
 void TestZoom::defaultPictureFile()
