@@ -13,6 +13,7 @@
 #include "app/twips.h"
 #include "app/window_menu.h"
 #include "app/zoom.h"
+#include "app/zoom_style.h"
 #include "controls/frequency.h"
 #include "controls/slit_count.h"
 #include "controls/slow_down.h"
@@ -55,6 +56,11 @@ MainWindow::MainWindow(QWidget *parent)
     controls_ = createControls(this);
     nameForAccessibility(controls_, *surface_);
     connectHandlers();
+    style_ = new ZoomStyle;
+    style_->setParent(this);
+    const QList<QWidget *> children = findChildren<QWidget *>();
+    for (QWidget *child : children)
+        child->setStyle(style_);
 
     RunStartUp(controls_);
 
@@ -167,6 +173,8 @@ bool MainWindow::setZoom(double zoom)
 void MainWindow::applyZoom(double zoom, QPoint offset)
 {
     zoom_ = zoom;
+    style_->setZoom(zoom);
+    menu_->setZoom(zoom);
     zoomControls(this, zoom, offset);
     surface_->move(offset);
     surface_->setZoom(zoom);

@@ -23,6 +23,7 @@ namespace korvane {
 class DrawingSurface;
 class DroppedInput;
 class WindowMenu;
+class ZoomStyle;
 
 class MainWindow : public QWidget
 {
@@ -112,6 +113,7 @@ private:
     // Ctrl+wheel turns of less than a notch, summed until they make one.
     int wheelAngle_ = 0;
     WindowMenu *menu_ = nullptr;
+    ZoomStyle *style_ = nullptr;
     std::vector<std::function<void()>> afterRun_;
 };
 

@@ -71,6 +71,18 @@ void WindowMenu::popup(QPoint globalPos)
     menu_->popup(globalPos);
 }
 
+void WindowMenu::setZoom(double zoom)
+{
+    QFont font = QApplication::font(menu_);
+    if (zoom != 1.0) {
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * zoom);
+        else
+            font.setPixelSize(static_cast<int>(font.pixelSize() * zoom + 0.5));
+    }
+    menu_->setFont(font);
+}
+
 void WindowMenu::showFullScreen(bool on)
 {
     fullScreen_->setChecked(on);

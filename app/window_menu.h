@@ -37,6 +37,8 @@ public:
 
     QMenu *menu() const { return menu_; }
     void popup(QPoint globalPos);
+    // Its text grows with the window's zoom, to be read as far away.
+    void setZoom(double zoom);
     // Full screen is ticked, and Esc leaves it, only while it is on.
     void showFullScreen(bool on);
 

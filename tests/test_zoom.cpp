@@ -141,6 +141,9 @@ void TestZoom::zoomSteps()
     zoomedAfter.run("op20");
     zoomedAfter.window->controls().HScrollKmitocet20->setValue(7);
     const QString layoutAt100 = layoutOf(*zoomedAfter.window);
+    auto *bar = zoomedAfter.window->controls().HScrollKmitocet20;
+    const QRect arrowAt100 = test::scrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
+    const QRect thumbAt100 = test::scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
     while (zoomedAfter.window->zoom() < zoom)
         zoomedAfter.window->zoomIn();
     QCOMPARE(zoomedAfter.window->zoom(), zoom);
@@ -171,6 +174,16 @@ void TestZoom::zoomSteps()
             QVERIFY2(QFontMetrics(box->font()).horizontalAdvance(box->text()) + 1 <= box->width() - 4,
                      qPrintable(f[0]));
     }
+
+    // A scroll bar's arrows and thumb are where they are drawn, grown too
+    // (to within the pixel that rounding the bar's size gives).
+    const auto near = [zoom](QRect actual, QRect design) {
+        const QRect expected = zoomed(design, zoom);
+        return std::abs(actual.left() - expected.left()) <= 1 && std::abs(actual.right() - expected.right()) <= 1
+               && std::abs(actual.height() - expected.height()) <= 1;
+    };
+    QVERIFY(near(test::scrollBarPart(bar, QStyle::SC_ScrollBarAddLine), arrowAt100));
+    QVERIFY(near(test::scrollBarPart(bar, QStyle::SC_ScrollBarSlider), thumbAt100));
 
     // Back to 100 %: the design's window, pixel for pixel.
     window.actualSize();
