@@ -1,22 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
 // Prints what a Start run costs on this machine: whole runs without pause per
-// slit count, the model alone, one incident-wave strip, and how faithfully a
-// paced run keeps its pause. One line per figure, each the median of several.
+// slit count, the model alone, one incident-wave strip, runs at a zoom, a
+// finished picture drawn again for a new zoom and what keeping it costs, and
+// how faithfully a paced run keeps its pause. One line per figure, each the
+// median of several.
 //
 //   build/bench/bench_run [repeats]      (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "app/design.h"
 #include "app/drawing_surface.h"
 #include "app/main_window.h"
+#include "app/zoom.h"
 #include "sim/phasor_model.h"
 #include "sim/vector_state.h"
 #include "sim/wave_strip.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -100,12 +106,34 @@ double modelRun(const std::string &slitCountText)
     return ms;
 }
 
+// The window at 100 % again, then zoomed in step by step to `zoom`, or as
+// far as the screen allows.
+void zoomTo(MainWindow &window, double zoom)
+{
+    window.actualSize();
+    for (double before = 0.0; window.zoom() < zoom && window.zoom() != before;) {
+        before = window.zoom();
+        window.zoomIn();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen, on a screen large enough for every zoom step (the platform's
+    // own is 800 x 600). Its options are separated by colons, which a Windows
+    // path has: the file is named from its own folder.
+    QTemporaryDir screens;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile config(screens.filePath(QStringLiteral("screens.json")));
+        if (config.open(QIODevice::WriteOnly))
+            config.write(R"({ "screens": [ {"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2400,
+                              "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1} ] })");
+        config.close();
+        QDir::setCurrent(screens.path());
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
+    }
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     QApplication app(argc, argv);
     MainWindow window;
@@ -120,6 +148,47 @@ int main(int argc, char *argv[])
         const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
         std::printf("run S=0, %s slits: %.1f ms (median of %d)\n", count.text, ms, repeats);
     }
+    for (const double zoom : {2.0, 3.0}) {
+        zoomTo(window, zoom);
+        for (const SlitCount &count : {kSlitCounts[2], kSlitCounts[3]}) {
+            (window.controls().*count.option)->setChecked(true);
+            const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
+            std::printf("run S=0 at %.0f %%, %s slits: %.1f ms (median of %d)\n", window.zoom() * 100, count.text,
+                        ms, repeats);
+        }
+    }
+
+    // A finished 20-slit picture, drawn again for the next zoom step up: the
+    // controls placed anew and the picture drawn anew, then the whole window
+    // painted as the screen would show it.
+    for (const double zoom : {1.25, 2.0, 3.0, 4.0}) {
+        std::vector<double> drawn;
+        std::vector<double> shown;
+        for (int i = 0; i < repeats; ++i) {
+            zoomTo(window, zoomStepBelow(zoom));
+            window.controls().op20->setChecked(true);
+            timedRun(window, "0");
+            const Clock::time_point start = Clock::now();
+            window.zoomIn();
+            window.surface().image();
+            drawn.push_back(msSince(start));
+            if (window.zoom() != zoom)
+                break;
+            window.grab();
+            shown.push_back(msSince(start));
+        }
+        if (window.zoom() == zoom)
+            std::printf("finished 20-slit picture, %.0f %% to %.0f %%: drawn again %.1f ms, window painted %.1f ms "
+                        "(median of %d)\n",
+                        zoomStepBelow(zoom) * 100, zoom * 100, median(drawn), median(shown), repeats);
+    }
+    zoomTo(window, 1.0);
+    window.controls().op20->setChecked(true);
+    timedRun(window, "0");
+    QApplication::processEvents();
+    std::printf("kept to draw a finished 20-slit picture again: %zu drawings, %.2f MB\n",
+                window.surface().drawingsKept(), static_cast<double>(window.surface().keptBytes()) / 1e6);
+
     for (const SlitCount &count : kSlitCounts) {
         const double ms = medianOf(repeats, [&] { return modelRun(count.text); });
         std::printf("model alone, %s slits: %.2f ms (median of %d)\n", count.text, ms, repeats);
@@ -129,7 +198,11 @@ int main(int argc, char *argv[])
             const Clock::time_point start = Clock::now();
             DrawIncidentWaveStrip(window.surface(), *window.controls().nKmitočet);
             window.surface().image(); // the strip is drawn when the painter is done
-            return msSince(start);
+            const double stripMs = msSince(start);
+            // What the strip painted over is forgotten once the handler has
+            // returned to the event loop, as after a user's move of the bar.
+            QApplication::processEvents();
+            return stripMs;
         });
         std::printf("one incident-wave strip: %.2f ms (median of 51)\n", ms);
     }
