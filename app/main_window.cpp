@@ -233,6 +233,16 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         fitFullScreen();
 }
 
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Full screen left some other way (the window manager's own key): the
+    // zoom goes back as with F11.
+    if (event->type() == QEvent::WindowStateChange && fullScreen_ && !isFullScreen()
+        && !(windowState() & Qt::WindowFullScreen))
+        setFullScreenView(false);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Wheel || !watched->isWidgetType())
