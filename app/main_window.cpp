@@ -83,6 +83,7 @@ MainWindow::MainWindow(QWidget *parent)
     qApp->installEventFilter(this);
 
     resize(kClientSize);
+    ratio_ = devicePixelRatioF();
     controls_.cmdStart->setFocus();
 }
 
@@ -231,6 +232,20 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // fit follows the size it gives.
     if (fullScreen_ && isFullScreen())
         fitFullScreen();
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    // At another device pixel ratio the window keeps its size in logical
+    // pixels, the design's at the zoom; X11 leaves the native size as it was,
+    // which would cut the design to a quarter at twice the ratio.
+    if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() != ratio_) {
+        ratio_ = devicePixelRatioF();
+        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+            QMetaObject::invokeMethod(
+                this, [this] { resize(zoomed(kClientSize, zoom_)); }, Qt::QueuedConnection);
+    }
+    return QWidget::event(event);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -77,6 +77,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -110,6 +111,7 @@ private:
     std::unique_ptr<DroppedInput> droppedInput_;
 
     double zoom_ = 1.0;
+    double ratio_ = 1.0;
     std::optional<Windowed> fullScreen_;
     // Ctrl+wheel turns of less than a notch, summed until they make one.
     int wheelAngle_ = 0;

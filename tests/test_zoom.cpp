@@ -295,6 +295,8 @@ void TestZoom::pictureFollowsTheScreensRatio()
     moved.run("op4Dírky");
     moved.window->move(kHighDensity + QPoint(20, 20));
     QTRY_COMPARE(moved.window->surface().scale(), 2 * zoom);
+    // The same size in logical pixels: the whole design, twice as sharp.
+    QTRY_COMPARE(moved.window->size(), zoomed(MainWindow::kClientSize, zoom));
 
     Window drawnThere(kHighDensity, zoom);
     drawnThere.run("op4Dírky");
