@@ -140,20 +140,24 @@ bool MainWindow::fitsScreen(double zoom) const
     return needed.width() <= free.width() && needed.height() <= free.height();
 }
 
-bool MainWindow::setZoom(double zoom)
+QPoint MainWindow::centredCorner(double zoom) const
+{
+    const QSize design = zoomed(kClientSize, zoom);
+    return {(width() - design.width()) / 2, (height() - design.height()) / 2};
+}
+
+void MainWindow::setZoom(double zoom)
 {
     if (zoom == zoom_)
-        return false;
+        return;
     if (fullScreen_) {
         // Any smaller step, centred; none larger than the screen allows.
-        if (zoom > fittingZoom(kClientSize, size()) + 1e-9)
-            return false;
-        applyZoom(zoom, QPoint((width() - zoomed(kClientSize, zoom).width()) / 2,
-                               (height() - zoomed(kClientSize, zoom).height()) / 2));
-        return true;
+        if (zoom <= fittingZoom(kClientSize, size()) + 1e-9)
+            applyZoom(zoom, centredCorner(zoom));
+        return;
     }
     if (zoom > zoom_ && !fitsScreen(zoom))
-        return false;
+        return;
     applyZoom(zoom, QPoint());
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         resize(zoomed(kClientSize, zoom));
@@ -168,7 +172,6 @@ bool MainWindow::setZoom(double zoom)
                 move(pos() + shift);
         }
     }
-    return true;
 }
 
 void MainWindow::applyZoom(double zoom, QPoint offset)
@@ -221,8 +224,7 @@ void MainWindow::setFullScreenView(bool on)
 void MainWindow::fitFullScreen()
 {
     const double fit = fittingZoom(kClientSize, size());
-    applyZoom(fit, QPoint((width() - zoomed(kClientSize, fit).width()) / 2,
-                          (height() - zoomed(kClientSize, fit).height()) / 2));
+    applyZoom(fit, centredCorner(fit));
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -253,8 +255,7 @@ void MainWindow::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // Full screen left some other way (the window manager's own key): the
     // zoom goes back as with F11.
-    if (event->type() == QEvent::WindowStateChange && fullScreen_ && !isFullScreen()
-        && !(windowState() & Qt::WindowFullScreen))
+    if (event->type() == QEvent::WindowStateChange && fullScreen_ && !isFullScreen())
         setFullScreenView(false);
 }
 

@@ -92,8 +92,9 @@ private:
     // A command of the window's menu or shortcuts, which waits for a run to
     // end, as input during a run does.
     void command(std::function<void()> command);
-    // True when the step was taken.
-    bool setZoom(double zoom);
+    void setZoom(double zoom);
+    // Where the design's corner goes to stand in the middle of a full screen.
+    QPoint centredCorner(double zoom) const;
     void applyZoom(double zoom, QPoint offset);
     bool fitsScreen(double zoom) const;
     void fitFullScreen();
