@@ -4,19 +4,23 @@
 
 #include "publisher.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace korvane {
 
 QString aboutText(const QString &homePage)
 {
-    QString text = QStringLiteral("<p><b>Korvane %1</b></p>"
-                                  "<p>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point "
-                                  "of the screen the slits' phasors added into a chain, and the interference "
-                                  "profile they make.</p>"
-                                  "<p>Free software under the GNU General Public License, version 3 or later "
-                                  "(GPL-3.0-or-later).</p>")
-                       .arg(QString::fromLatin1(kVersion));
+    QString text = QStringLiteral("<p><b>Korvane %1</b></p><p>%2</p><p>%3</p>")
+                       .arg(QString::fromLatin1(kVersion),
+                            QCoreApplication::translate(
+                                "About", "Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point "
+                                         "of the screen the slits' phasors added into a chain, and the interference "
+                                         "profile they make.")
+                                .toHtmlEscaped(),
+                            QCoreApplication::translate("About", "Free software under the GNU General Public License, "
+                                                                 "version 3 or later (GPL-3.0-or-later).")
+                                .toHtmlEscaped());
     if (!homePage.isEmpty())
         text += QStringLiteral("<p><a href=\"%1\">%1</a></p>").arg(homePage.toHtmlEscaped());
     return text;
@@ -29,7 +33,7 @@ QString aboutText()
 
 void showAbout(QWidget *parent)
 {
-    QMessageBox::about(parent, QStringLiteral("About Korvane"), aboutText());
+    QMessageBox::about(parent, QCoreApplication::translate("About", "About Korvane"), aboutText());
 }
 
 } // namespace korvane

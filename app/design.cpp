@@ -7,6 +7,7 @@
 #include "app/zoom.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -218,10 +219,20 @@ QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &ca
     return option;
 }
 
+// The design's English captions are the source texts of the translations. A
+// translation must show whole in the design's box at the design's font: the
+// boxes and fonts stay as designed, and a test measures every language.
+QString caption(const char *english)
+{
+    return QCoreApplication::translate("Korvane", english);
+}
+
 } // namespace
 
-const SurfaceLabel labKlepnete{"labKlepnete", "Please press button Start", 3120, 4080, 3495, 495,
-                               "Times New Roman", 21, true};
+//: The label in the middle of the window before the first run; it names the
+//: Start button, so use the button's translated caption.
+const SurfaceLabel labKlepnete{"labKlepnete", QT_TRANSLATE_NOOP("Korvane", "Please press button Start"),
+                               3120, 4080, 3495, 495, "Times New Roman", 21, true};
 
 QFont SurfaceLabel::font() const
 {
@@ -261,8 +272,10 @@ Controls createControls(QWidget *window)
 {
     Controls c;
     c.nTitul = captionBox(window, "nTitul", QStringLiteral("Korvane"), twipsRect(3720, 0, 2535, 405), kTitleFont);
-    c.cmdStart = commandButton(window, "cmdStart", QStringLiteral("Start"), twipsRect(8880, 120, 855, 375));
-    c.cmdKonec = commandButton(window, "cmdKonec", QStringLiteral("Exit"), twipsRect(9840, 120, 855, 375));
+    c.cmdStart = commandButton(window, "cmdStart", caption(QT_TRANSLATE_NOOP("Korvane", "Start")),
+                               twipsRect(8880, 120, 855, 375));
+    c.cmdKonec = commandButton(window, "cmdKonec", caption(QT_TRANSLATE_NOOP("Korvane", "Exit")),
+                               twipsRect(9840, 120, 855, 375));
     c.HScrollSpomaleni = scrollBar(window, "HScrollSpomaleni", twipsRect(6360, 120, 1935, 255), 10000);
     c.nKmitočet = valueStore(window, "nKmitočet", QStringLiteral("Kmitočet"), twipsRect(4560, 360, 615, 285));
     c.nSpomaleni = valueStore(window, "nSpomaleni", QStringLiteral("Spomalení"), twipsRect(5640, 360, 1455, 285));
@@ -271,7 +284,8 @@ Controls createControls(QWidget *window)
     c.Picture2->setPixmap(QPixmap(QStringLiteral(":/res/grating.bmp")));
 
     c.nNomKmitočet =
-        placed<QGroupBox>("nNomKmitočet", twipsRect(1440, 720, 2175, 615), QStringLiteral("Number of slits"), window);
+        placed<QGroupBox>("nNomKmitočet", twipsRect(1440, 720, 2175, 615),
+                          caption(QT_TRANSLATE_NOOP("Korvane", "Number of slits")), window);
     c.nNomKmitočet->setFont(makeFont(kSmallFont));
     c.nNomKmitočet->setFocusPolicy(Qt::NoFocus);
     setBackColour(c.nNomKmitočet, QPalette::Window);
@@ -280,7 +294,9 @@ Controls createControls(QWidget *window)
     c.op4Dírky = optionButton(c.nNomKmitočet, "op4Dírky", QStringLiteral("4"), twipsRect(1080, 360, 495, 195));
     c.op20 = optionButton(c.nNomKmitočet, "op20", QStringLiteral("20"), twipsRect(1560, 360, 495, 195));
 
-    c.nWavelenghts = captionBox(window, "nWavelenghts", QStringLiteral("Number of wavelengths per slits spacing "),
+    c.nWavelenghts = captionBox(window, "nWavelenghts",
+                                //: Stands left of the read-out of the slit spacing divided by the wavelength.
+                                caption(QT_TRANSLATE_NOOP("Korvane", "Number of wavelengths per slits spacing ")),
                                 twipsRect(360, 2040, 3615, 285), kWavelengthsFont);
     if (QFontInfo(c.nWavelenghts->font()).family() != QLatin1String(kWavelengthsFont.family)) {
         QFont standIn = c.nWavelenghts->font();
@@ -292,13 +308,17 @@ Controls createControls(QWidget *window)
     c.nRelKmitočet->setAlignment(Qt::AlignCenter);
     c.HScrollKmitočet = scrollBar(window, "HScrollKmitočet", twipsRect(1320, 2280, 2655, 255), 180);
     c.HScrollKmitocet20 = scrollBar(window, "HScrollKmitocet20", twipsRect(1560, 2280, 2415, 255), 10);
-    c.nSměs = captionBox(window, "nSměs", QStringLiteral("equal mixture of R+G+B"), twipsRect(5880, 2520, 1935, 285),
-                         kDialogFont);
-    c.nCornu = captionBox(window, "nCornu", QStringLiteral("Cornu spirals"), twipsRect(2880, 2760, 2175, 285),
+    c.nSměs = captionBox(window, "nSměs",
+                         //: Under the grating picture, beside its white light: red, green and blue in equal parts.
+                         caption(QT_TRANSLATE_NOOP("Korvane", "equal mixture of R+G+B")),
+                         twipsRect(5880, 2520, 1935, 285), kDialogFont);
+    c.nCornu = captionBox(window, "nCornu",
+                          //: Over the phasor chains: each slit's phasor added end to end, curling towards a spiral.
+                          caption(QT_TRANSLATE_NOOP("Korvane", "Cornu spirals")), twipsRect(2880, 2760, 2175, 285),
                           kCaptionFont);
     c.nNdirek = valueStore(window, "nNdirek", QStringLiteral("Ndirek"), twipsRect(600, 3240, 1095, 285));
-    c.nMřížka = captionBox(window, "nMřížka", QStringLiteral("diaphragm with grating"), twipsRect(6240, 8040, 2535, 405),
-                           kCaptionFont);
+    c.nMřížka = captionBox(window, "nMřížka", caption(QT_TRANSLATE_NOOP("Korvane", "diaphragm with grating")),
+                           twipsRect(6240, 8040, 2535, 405), kCaptionFont);
 
     // Creation order stacks later controls in front; the caption row must also
     // cover the top of the frequency bars, which were created after it.

@@ -68,7 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     // screen; none of that is seen: the window opens on the bare surface.
     surface_->erase();
     surface_->paintCaption(twipsRect(labKlepnete.left, labKlepnete.top, labKlepnete.width, labKlepnete.height),
-                           QString::fromLatin1(labKlepnete.caption), labKlepnete.font());
+                           QCoreApplication::translate("Korvane", labKlepnete.caption), labKlepnete.font());
 
     menu_ = new WindowMenu(this, {
                                      [this] { command([this] { zoomIn(); }); },
@@ -294,9 +294,9 @@ void MainWindow::savePictureAs()
 {
     // The picture as it is now, before the dialog takes the focus.
     const QImage shown = picture();
-    QFileDialog dialog(this, QStringLiteral("Save picture"));
+    QFileDialog dialog(this, tr("Save picture"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("PNG image (*.png)"));
+    dialog.setNameFilter(tr("PNG image (*.png)"));
     dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString suggested = defaultPictureFile(controls_.nNdirek->text());
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
@@ -306,8 +306,9 @@ void MainWindow::savePictureAs()
     const QString fileName = dialog.selectedFiles().constFirst();
     const QString error = savePicture(shown, fileName);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save picture"),
-                             QStringLiteral("The picture could not be saved as %1.\n\n%2")
+        QMessageBox::warning(this, tr("Save picture"),
+                             //: %1 is the file's name, %2 the reason, as the system gives it.
+                             tr("The picture could not be saved as %1.\n\n%2")
                                  .arg(QDir::toNativeSeparators(fileName), error));
 }
 

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 #include "app/picture_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -29,10 +30,10 @@ QString savePicture(const QImage &picture, const QString &fileName)
 {
     const QFileInfo target(fileName);
     if (target.isDir())
-        return QStringLiteral("It is a folder.");
+        return QCoreApplication::translate("SavePicture", "It is a folder.");
     // A device or a pipe would be replaced by a file of that name.
     if (target.exists() && !target.isFile())
-        return QStringLiteral("It is not a file.");
+        return QCoreApplication::translate("SavePicture", "It is not a file.");
     // Written beside the target and renamed over it only when whole, so a
     // full disk or a refusal leaves an earlier file untouched.
     QSaveFile file(fileName);

@@ -18,34 +18,34 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     , menu_(new QMenu(window))
 {
     menu_->setObjectName(QStringLiteral("windowMenu"));
-    menu_->setAccessibleName(QStringLiteral("Window menu"));
+    menu_->setAccessibleName(tr("Window menu"));
     // Ctrl+= is where Ctrl++ is on a keyboard without a plus of its own.
     QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
     if (!zoomInKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
         zoomInKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Equal));
-    menu_->addAction(add(QStringLiteral("Zoom in"), zoomInKeys, std::move(commands.zoomIn)));
-    menu_->addAction(add(QStringLiteral("Zoom out"), QKeySequence::keyBindings(QKeySequence::ZoomOut),
+    menu_->addAction(add(tr("Zoom in"), zoomInKeys, std::move(commands.zoomIn)));
+    menu_->addAction(add(tr("Zoom out"), QKeySequence::keyBindings(QKeySequence::ZoomOut),
                          std::move(commands.zoomOut)));
-    menu_->addAction(add(QStringLiteral("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+    menu_->addAction(add(tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
                          std::move(commands.actualSize)));
-    fullScreen_ = add(QStringLiteral("Full screen"), {QKeySequence(Qt::Key_F11)}, {});
+    fullScreen_ = add(tr("Full screen"), {QKeySequence(Qt::Key_F11)}, {});
     fullScreen_->setCheckable(true);
     connect(fullScreen_, &QAction::triggered, this, std::move(commands.fullScreen));
     menu_->addAction(fullScreen_);
     menu_->addSeparator();
-    menu_->addAction(add(QStringLiteral("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
+    menu_->addAction(add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
                          std::move(commands.copyPicture)));
-    menu_->addAction(add(QStringLiteral("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save),
+    menu_->addAction(add(tr("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save),
                          std::move(commands.savePicture)));
     menu_->addSeparator();
-    menu_->addAction(add(QStringLiteral("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
+    menu_->addAction(add(tr("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
 
-    leaveFullScreen_ = add(QStringLiteral("Leave full screen"), {QKeySequence(Qt::Key_Escape)},
+    leaveFullScreen_ = add(tr("Leave full screen"), {QKeySequence(Qt::Key_Escape)},
                            [this] { fullScreen_->trigger(); });
     leaveFullScreen_->setEnabled(false);
     // Shift+F10 opens the menu as the Menu key does: at the focused control,
     // which a text box answers with its own.
-    add(QStringLiteral("Menu"), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
+    add(tr("Menu"), {QKeySequence(Qt::SHIFT | Qt::Key_F10)}, [this] {
         QWidget *target = QApplication::focusWidget();
         if (!target || target->window() != window_)
             target = window_;

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 // The window as designed: controls, start-up state, stacking, keyboard, exit.
 
+#include "caption_fit.h"
 #include "ink.h"
 #include "paint_spy.h"
 #include "window_fixture.h"
@@ -252,8 +253,7 @@ void TestMainWindow::surfaceShowsOnlyTheLabelAtFirstShow()
 void TestMainWindow::captionsAreShownWhole_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"nTitul", "nWavelenghts", "nRelKmitočet", "nSměs", "nCornu", "nMřížka", "cmdStart",
-                             "cmdKonec", "nNomKmitočet", "op2", "op3Dirky", "op4Dírky", "op20"})
+    for (const char *name : korvane::test::kCaptionedControls)
         QTest::newRow(name) << QString::fromUtf8(name);
     QTest::newRow("labKlepnete") << QString();
 }
@@ -261,36 +261,10 @@ void TestMainWindow::captionsAreShownWhole_data()
 void TestMainWindow::captionsAreShownWhole()
 {
     QFETCH(QString, name);
-    if (name.isEmpty()) {
-        const QFont font = labKlepnete.font();
-        const QRect box = labelBox();
-        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), box.size()), Qt::TextWordWrap,
-                                                             QString::fromLatin1(labKlepnete.caption));
-        QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(), "label wraps or is clipped");
-        return;
-    }
-    QWidget *widget = control<QWidget>(*window_, name.toUtf8().constData());
-    const QFontMetrics metrics(widget->font());
-    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
-        // A frameless line edit keeps 2 pixels each side and one for the cursor;
-        // a wider text scrolls.
-        QVERIFY2(metrics.horizontalAdvance(box->text()) + 1 <= box->width() - 4, "text box would scroll");
-        QVERIFY(metrics.height() <= box->height());
-    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
-        QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width());
-    } else if (auto *option = qobject_cast<QRadioButton *>(widget)) {
-        // The caption is drawn in the room right of the indicator.
-        QStyleOptionButton style;
-        style.initFrom(option);
-        style.text = option->text();
-        const QRect room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option);
-        QVERIFY2(metrics.horizontalAdvance(option->text()) <= room.width(),
-                 qPrintable(QStringLiteral("room for %1 px").arg(room.width())));
-    } else {
-        auto *button = qobject_cast<QPushButton *>(widget);
-        QVERIFY(metrics.horizontalAdvance(button->text()) < button->width() - 8);
-        QVERIFY(metrics.height() <= button->height());
-    }
+    const QString cut = name.isEmpty()
+                            ? korvane::test::labelCut(QString::fromLatin1(labKlepnete.caption))
+                            : korvane::test::captionCut(control<QWidget>(*window_, name.toUtf8().constData()));
+    QVERIFY2(cut.isEmpty(), qPrintable(cut));
 }
 
 void TestMainWindow::stacking_data()

@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="cs" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>Světlo procházející clonou se 2, 3, 4 nebo 20 štěrbinami: pro každý bod stínítka fázory jednotlivých štěrbin sečtené do řetězce a průběh intenzity při interferenci, který z nich vychází.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Svobodný software šířený pod licencí GNU General Public License, verze 3 nebo novější (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programu Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Nadpis</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Spustí animaci pro zvolený počet štěrbin a frekvenci</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Ukončí program</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Faktor zpomalení</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Posunutím doprava se animace zpomalí</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Uložená hodnota frekvence</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Uložená hodnota faktoru zpomalení</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Uložená hodnota počtu štěrbin</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Rámeček obrázku mřížky</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Obrázek mřížky</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Bílé světlo rozložené mřížkou: uprostřed bílé maximum, po obou stranách pak modrá, zelená a červená maxima</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Počet štěrbin</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 štěrbiny</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 štěrbiny</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 štěrbiny</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 štěrbin, mřížka</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Popisek: počet vlnových délek na rozteč štěrbin</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Počet vlnových délek na rozteč štěrbin</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Frekvence pro 2 až 4 štěrbiny</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Frekvence pro 20 štěrbin</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Popisek: směs červené, zelené a modré stejným dílem</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Popisek: Cornuovy spirály</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Popisek: clona s mřížkou</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulace</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>Dopadající vlna, clona se štěrbinami, paprsky, řetězce fázorů a průběh intenzity při interferenci na stínítku</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Klepněte na tlačítko Start</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Konec</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Počet štěrbin</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Počet vlnových délek na rozteč štěrbin </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>směs R+G+B 1:1:1</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Cornuovy spirály</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>clona s mřížkou</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: není k dispozici žádný displej, na kterém by se dalo otevřít okno (DISPLAY není nastaveno); spusťte program v grafickém prostředí, nebo bez displeje takto: xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Je to složka.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Není to soubor.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložit obrázek</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obrázek PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Obrázek se nepodařilo uložit jako %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Nabídka okna</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Přiblížit</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddálit</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Skutečná velikost</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Uložit obrázek...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programu Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Ukončit režim celé obrazovky</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Nabídka</translation>
+    </message>
+</context>
+</TS>

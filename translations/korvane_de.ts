@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>Licht, das durch eine Blende mit 2, 3, 4 oder 20 Spalten fällt: für jeden Punkt des Schirms die zu einer Kette aneinandergefügten Zeiger der Spalte und das Interferenzmuster, das sie ergeben.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>Über Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Startet die Animation für die gewählte Anzahl der Spalte und Frequenz</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Verlangsamungsfaktor</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Nach rechts für eine langsamere Animation</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Speicher für die Frequenz</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Speicher für den Verlangsamungsfaktor</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Speicher für die Anzahl der Spalte</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Rahmen des Gitterbilds</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Gitterbild</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Weißes Licht, von einem Gitter zerlegt: in der Mitte ein weißes Maximum, dann zu beiden Seiten blaue, grüne und rote Maxima</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Anzahl der Spalte</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 Spalte</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 Spalte</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 Spalte</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 Spalte, ein Gitter</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Beschriftung: Wellenlängen pro Spaltabstand</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Anzahl der Wellenlängen pro Spaltabstand</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Frequenz, für 2 bis 4 Spalte</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Frequenz, für 20 Spalte</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Beschriftung: gleiche Anteile Rot, Grün und Blau</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Beschriftung: Cornu-Spiralen</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Beschriftung: Blende mit Gitter</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>Die einfallende Welle, die Blende mit ihren Spalten, die Strahlen, die Zeigerketten und das Interferenzmuster auf dem Schirm</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Bitte auf Start klicken</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Anzahl der Spalte</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Wellenlängen pro Spaltabstand </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>gleiche Anteile R+G+B</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Cornu-Spiralen</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>Blende mit Gitter</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: keine Anzeige, auf der sich das Fenster öffnen lässt (DISPLAY ist nicht gesetzt); starten Sie das Programm in einer Desktop-Sitzung oder ohne Bildschirm mit: xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Das ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Das ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Das Bild konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Fenstermenü</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbildmodus</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>Über Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Vollbildmodus beenden</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>Luz que atraviesa un diafragma con 2, 3, 4 o 20 rendijas: para cada punto de la pantalla, los fasores de las rendijas sumados en cadena, y el patrón de interferencia que forman.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>Acerca de Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Ejecuta la animación con el número de rendijas y la frecuencia elegidos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Cierra el programa</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Factor de ralentización</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Hacia la derecha, animación más lenta</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Almacén de la frecuencia</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Almacén del factor de ralentización</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Almacén del número de rendijas</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Marco de la imagen de la red de difracción</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Imagen de la red de difracción</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Luz blanca descompuesta por una red de difracción: un máximo blanco en el centro y, a cada lado, máximos azules, verdes y rojos</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Número de rendijas</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 rendijas</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 rendijas</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 rendijas</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 rendijas, una red de difracción</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Etiqueta: longitudes de onda entre rendijas</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Número de longitudes de onda entre rendijas</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Frecuencia, para 2 a 4 rendijas</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Frecuencia, para 20 rendijas</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Etiqueta: mezcla igual de rojo, verde y azul</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Etiqueta: espirales de Cornu</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Etiqueta: diafragma con red</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulación</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>La onda incidente, el diafragma con sus rendijas, los rayos, las cadenas de fasores y el patrón de interferencia en la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Pulse el botón Iniciar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Número de rendijas</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Longitudes de onda entre rendijas </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>mezcla igual de R+V+A</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Espirales de Cornu</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>diafragma con red</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: no hay ninguna pantalla en la que abrir la ventana (DISPLAY no está definida); ejecute el programa desde una sesión de escritorio, o sin pantalla con: xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Es una carpeta.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>No es un archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>No se pudo guardar la imagen como %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Menú de la ventana</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Guardar imagen...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>Acerca de Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+</context>
+</TS>

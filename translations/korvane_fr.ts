@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>La lumière traversant un diaphragme à 2, 3, 4 ou 20 fentes&#xa0;: pour chaque point de l’écran, les vecteurs de Fresnel des fentes mis bout à bout en une chaîne, et la figure d’interférence qu’ils produisent.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Logiciel libre distribué sous la licence GNU General Public License, version 3 ou ultérieure (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>À propos de Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Lance l’animation pour le nombre de fentes et la fréquence choisis</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Quitte le programme</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Facteur de ralentissement</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Vers la droite pour une animation plus lente</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Mémoire de la fréquence</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Mémoire du facteur de ralentissement</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Mémoire du nombre de fentes</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Cadre de l’image du réseau</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Image du réseau</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Lumière blanche décomposée par un réseau&#xa0;: un maximum blanc au centre, puis des maxima bleus, verts et rouges de part et d’autre</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Nombre de fentes</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 fentes</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 fentes</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 fentes</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 fentes, un réseau</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Libellé&#xa0;: longueurs d’onde par pas des fentes</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Nombre de longueurs d’onde par pas des fentes</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Fréquence, pour 2 à 4 fentes</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Fréquence, pour 20 fentes</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Libellé&#xa0;: mélange égal de rouge, vert et bleu</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Libellé&#xa0;: spirales de Cornu</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Libellé&#xa0;: diaphragme à réseau</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulation</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>L’onde incidente, le diaphragme et ses fentes, les rayons, les chaînes de vecteurs de Fresnel et la figure d’interférence sur l’écran</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Cliquez sur Lancer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Nombre de fentes</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Longueurs d’onde par pas des fentes </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>mélange égal de R+V+B</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Spirales de Cornu</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>diaphragme à réseau</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: aucun affichage sur lequel ouvrir la fenêtre (DISPLAY n’est pas défini) ; lancez le programme depuis une session de bureau, ou sans écran avec : xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>C’est un dossier.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n’est pas un fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>L’image n’a pas pu être enregistrée sous %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Menu de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Enregistrer l’image...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>À propos de Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+</TS>

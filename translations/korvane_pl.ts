@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>Światło przechodzące przez przesłonę z 2, 3, 4 lub 20 szczelinami: dla każdego punktu ekranu wskazy poszczególnych szczelin dodane kolejno w łańcuch oraz powstający z nich rozkład natężenia w obrazie interferencyjnym.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Wolne oprogramowanie na licencji GNU General Public License w wersji 3 lub późniejszej (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programie Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Uruchamia animację dla wybranej liczby szczelin i częstotliwości</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Wyjdź</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Zamyka program</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Współczynnik spowolnienia</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Przesunięcie w prawo spowalnia animację</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Przechowywana wartość częstotliwości</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Przechowywana wartość współczynnika spowolnienia</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Przechowywana wartość liczby szczelin</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Ramka obrazu siatki dyfrakcyjnej</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Obraz siatki dyfrakcyjnej</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Światło białe rozszczepione przez siatkę dyfrakcyjną: pośrodku białe maksimum, a po obu stronach maksima niebieskie, zielone i czerwone</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Liczba szczelin</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 szczeliny</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 szczeliny</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 szczeliny</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 szczelin, siatka dyfrakcyjna</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Podpis: liczba długości fali na odległość szczelin</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Liczba długości fali na odległość szczelin</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Częstotliwość dla 2 do 4 szczelin</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Częstotliwość dla 20 szczelin</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Podpis: równe części czerwonego, zielonego i niebieskiego</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Podpis: spirale Cornu</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Podpis: przesłona z siatką</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Symulacja</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>Fala padająca, przesłona ze szczelinami, promienie, łańcuchy wskazów i rozkład natężenia w obrazie interferencyjnym na ekranie</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Naciśnij przycisk Start</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Wyjdź</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Liczba szczelin</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Liczba długości fali na odległość szczelin </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>równe części R+G+B</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Spirale Cornu</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>przesłona z siatką</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: brak wyświetlacza, na którym można otworzyć okno (zmienna DISPLAY nie jest ustawiona); uruchom program w sesji graficznej lub bez wyświetlacza poleceniem: xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>To jest katalog.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>To nie jest plik.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Zapisz obraz</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obraz PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Nie udało się zapisać obrazu jako %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Menu okna</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopiuj obraz</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Zapisz obraz...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programie Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Opuść tryb pełnoekranowy</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+</TS>

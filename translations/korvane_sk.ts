@@ -1,0 +1,250 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk" sourcelanguage="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>Light passing through a diaphragm with 2, 3, 4 or 20 slits: for each point of the screen the slits&apos; phasors added into a chain, and the interference profile they make.</source>
+        <translation>Svetlo prechádzajúce clonou s 2, 3, 4 alebo 20 štrbinami: pre každý bod tienidla fázory jednotlivých štrbín sčítané do reťazca a priebeh intenzity pri interferencii, ktorý z nich vychádza.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later).</source>
+        <translation>Slobodný softvér šírený pod licenciou GNU General Public License, verzia 3 alebo novšia (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programe Korvane</translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Title</source>
+        <translation>Nadpis</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Štart</translation>
+    </message>
+    <message>
+        <source>Runs the animation for the chosen number of slits and frequency</source>
+        <translation>Spustí animáciu pre zvolený počet štrbín a frekvenciu</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Odísť</translation>
+    </message>
+    <message>
+        <source>Ends the program</source>
+        <translation>Ukončí program</translation>
+    </message>
+    <message>
+        <source>Slow-down factor</source>
+        <translation>Faktor spomalenia</translation>
+    </message>
+    <message>
+        <source>Moves right for a slower animation</source>
+        <translation>Posunutím doprava sa animácia spomalí</translation>
+    </message>
+    <message>
+        <source>Frequency store</source>
+        <translation>Uložená hodnota frekvencie</translation>
+    </message>
+    <message>
+        <source>Slow-down factor store</source>
+        <translation>Uložená hodnota faktora spomalenia</translation>
+    </message>
+    <message>
+        <source>Number of slits store</source>
+        <translation>Uložená hodnota počtu štrbín</translation>
+    </message>
+    <message>
+        <source>Frame of the grating picture</source>
+        <translation>Rámček obrázka mriežky</translation>
+    </message>
+    <message>
+        <source>Grating picture</source>
+        <translation>Obrázok mriežky</translation>
+    </message>
+    <message>
+        <source>White light split by a grating: a white maximum in the middle, then blue, green and red maxima on either side</source>
+        <translation>Biele svetlo rozložené mriežkou: v strede biele maximum, po oboch stranách potom modré, zelené a červené maximá</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Počet štrbín</translation>
+    </message>
+    <message>
+        <source>2 slits</source>
+        <translation>2 štrbiny</translation>
+    </message>
+    <message>
+        <source>3 slits</source>
+        <translation>3 štrbiny</translation>
+    </message>
+    <message>
+        <source>4 slits</source>
+        <translation>4 štrbiny</translation>
+    </message>
+    <message>
+        <source>20 slits, a grating</source>
+        <translation>20 štrbín, mriežka</translation>
+    </message>
+    <message>
+        <source>Caption: number of wavelengths per slit spacing</source>
+        <translation>Popisok: počet vlnových dĺžok na rozostup štrbín</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slit spacing</source>
+        <translation>Počet vlnových dĺžok na rozostup štrbín</translation>
+    </message>
+    <message>
+        <source>Frequency, for 2 to 4 slits</source>
+        <translation>Frekvencia pre 2 až 4 štrbiny</translation>
+    </message>
+    <message>
+        <source>Frequency, for 20 slits</source>
+        <translation>Frekvencia pre 20 štrbín</translation>
+    </message>
+    <message>
+        <source>Caption: equal mixture of red, green and blue</source>
+        <translation>Popisok: zmes červenej, zelenej a modrej v rovnakom pomere</translation>
+    </message>
+    <message>
+        <source>Caption: Cornu spirals</source>
+        <translation>Popisok: Cornuove špirály</translation>
+    </message>
+    <message>
+        <source>Caption: diaphragm with grating</source>
+        <translation>Popisok: clona s mriežkou</translation>
+    </message>
+    <message>
+        <source>Simulation</source>
+        <translation>Simulácia</translation>
+    </message>
+    <message>
+        <source>The incident wave, the diaphragm with its slits, the rays, the phasor chains and the interference profile on the screen</source>
+        <translation>Dopadajúca vlna, clona so štrbinami, lúče, reťazce fázorov a priebeh intenzity pri interferencii na tienidle</translation>
+    </message>
+</context>
+<context>
+    <name>Korvane</name>
+    <message>
+        <source>Please press button Start</source>
+        <extracomment>The label in the middle of the window before the first run; it names the Start button, so use the button&apos;s translated caption.</extracomment>
+        <translation>Kliknite na tlačidlo Štart</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Štart</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Odísť</translation>
+    </message>
+    <message>
+        <source>Number of slits</source>
+        <translation>Počet štrbín</translation>
+    </message>
+    <message>
+        <source>Number of wavelengths per slits spacing </source>
+        <extracomment>Stands left of the read-out of the slit spacing divided by the wavelength.</extracomment>
+        <translation>Počet vlnových dĺžok na rozostup štrbín </translation>
+    </message>
+    <message>
+        <source>equal mixture of R+G+B</source>
+        <extracomment>Under the grating picture, beside its white light: red, green and blue in equal parts.</extracomment>
+        <translation>rovnaká zmes R+G+B</translation>
+    </message>
+    <message>
+        <source>Cornu spirals</source>
+        <extracomment>Over the phasor chains: each slit&apos;s phasor added end to end, curling towards a spiral.</extracomment>
+        <translation>Cornuove špirály</translation>
+    </message>
+    <message>
+        <source>diaphragm with grating</source>
+        <translation>clona s mriežkou</translation>
+    </message>
+</context>
+<context>
+    <name>NoDisplay</name>
+    <message>
+        <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
+        <translation>korvane: nie je k dispozícii žiadny displej, na ktorom by sa dalo otvoriť okno (DISPLAY nie je nastavené); spustite program v grafickom prostredí alebo bez displeja takto: xvfb-run -a %1</translation>
+    </message>
+</context>
+<context>
+    <name>SavePicture</name>
+    <message>
+        <source>It is a folder.</source>
+        <translation>Je to priečinok.</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Nie je to súbor.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Save picture</source>
+        <translation>Uložiť obrázok</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Obrázok PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The picture could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Obrázok sa nepodarilo uložiť ako %1.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::WindowMenu</name>
+    <message>
+        <source>Window menu</source>
+        <translation>Ponuka okna</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Priblížiť</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Oddialiť</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Skutočná veľkosť</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Celá obrazovka</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovať obrázok</translation>
+    </message>
+    <message>
+        <source>Save picture...</source>
+        <translation>Uložiť obrázok...</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>O programe Korvane</translation>
+    </message>
+    <message>
+        <source>Leave full screen</source>
+        <translation>Ukončiť režim celej obrazovky</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Ponuka</translation>
+    </message>
+</context>
+</TS>
