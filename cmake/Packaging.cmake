@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 # Qt's Wayland platform plugin: without it a Wayland session falls back to
-# XWayland and Qt warns about the missing plugin at every start.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# XWayland and Qt warns about the missing plugin at every start. Qt's own
+# translations give the Save dialog and the message boxes the program's
+# language; without them those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 # Directories as Debian's own packages have them, whatever the umask of the
 # user who builds the package.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

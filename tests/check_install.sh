@@ -8,6 +8,7 @@
 set -euo pipefail
 build="$1"
 version="$2"
+source="$(cd "$(dirname "$0")/.." && pwd)"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -53,11 +54,27 @@ grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/korvane.svg" || fail 
 metainfo="$prefix/share/metainfo/io.github.korvane.korvane.metainfo.xml"
 out="$(appstreamcli validate --pedantic --no-net --no-color "$metainfo" 2>&1)" \
     && [ "$out" = "✔ Validation was successful." ] || fail "appstreamcli: $out"
-# Every word a teacher might search the menu for is known to software centres too.
-keywords="$(sed -n 's/^Keywords=//p' "$desktop")"
-IFS=';' read -ra words <<<"$keywords"
-for word in "${words[@]}"; do
-    grep -qF "<keyword>$word</keyword>" "$metainfo" || fail "the metainfo lacks the desktop keyword \"$word\""
+# Every word a teacher might search the menu for, in any of the program's
+# languages, is known to software centres too.
+while IFS= read -r line; do
+    language="$(sed -n 's/^Keywords\[\(.*\)\]=.*/\1/p' <<<"$line")"
+    tag="<keyword${language:+ xml:lang=\"$language\"}>"
+    IFS=';' read -ra words <<<"${line#*=}"
+    for word in "${words[@]}"; do
+        grep -qF "$tag$word</keyword>" "$metainfo" \
+            || fail "the metainfo lacks the desktop keyword \"$word\"${language:+ in $language}"
+    done
+done < <(grep '^Keywords' "$desktop")
+# The desktop entry and the metainfo speak the languages the program speaks.
+for ts in "$source"/translations/korvane_*.ts; do
+    language="$(basename "$ts" .ts)"
+    language="${language#korvane_}"
+    for key in GenericName Comment Keywords; do
+        grep -q "^$key\[$language\]=" "$desktop" || fail "the desktop entry has no $key in $language"
+    done
+    for element in summary p keyword; do
+        grep -q "<$element xml:lang=\"$language\">" "$metainfo" || fail "the metainfo has no $element in $language"
+    done
 done
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's newest release is not $version"
 grep -q '<launchable type="desktop-id">korvane.desktop</launchable>' "$metainfo" || fail "metainfo launchable"
