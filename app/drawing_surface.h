@@ -58,6 +58,9 @@ public:
     QColor foregroundColour() const;
 
     // Coordinates and radii in twips. Without a colour, the foreground colour.
+    // They are single precision, as the window's drawing calls have always
+    // been: the handlers compute in double and hand over floats, and that
+    // rounding decides which pixel a dot lands on.
     // Each returns the device rectangle it may have changed (empty when the
     // shape lies wholly outside the picture or a coordinate is not a number).
     QRect line(float x1, float y1, float x2, float y2);

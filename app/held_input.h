@@ -31,8 +31,6 @@ public:
     HeldInput(const HeldInput &) = delete;
     HeldInput &operator=(const HeldInput &) = delete;
 
-    std::size_t count() const { return held_.size(); }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
