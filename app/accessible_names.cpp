@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/accessible_names.h"
+#include "accessible_names.h"
 
-#include "app/design.h"
-#include "app/drawing_surface.h"
+#include "design.h"
+#include "drawing_surface.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/design.h"
+#include "design.h"
 
-#include "app/drawing_surface.h"
-#include "app/twips.h"
-#include "app/zoom.h"
+#include "drawing_surface.h"
+#include "twips.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QCoreApplication>

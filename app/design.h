@@ -3,47 +3,17 @@
 #pragma once
 
 // The window's design: every control with its caption, place, font, colours,
-// stacking and tab order. Nothing here has behaviour; the handlers live in
-// controls/ and sim/, and the window wires them up.
+// stacking and tab order. The handlers live in controls/ and scene/, and the
+// window wires them up.
+
+#include "controls.h"
 
 class QFont;
 class QPoint;
-class QGroupBox;
 class QPalette;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
 class QWidget;
 
 namespace korvane {
-
-// The controls by their design names. The window owns them (Qt parent chain);
-// handlers reach each other only through these controls' texts and states.
-struct Controls {
-    QLineEdit *nTitul = nullptr;
-    QPushButton *cmdStart = nullptr;
-    QPushButton *cmdKonec = nullptr;
-    QScrollBar *HScrollSpomaleni = nullptr;
-    QLineEdit *nKmitočet = nullptr;
-    QLineEdit *nSpomaleni = nullptr;
-    QLabel *Picture1 = nullptr;
-    QLabel *Picture2 = nullptr;
-    QGroupBox *nNomKmitočet = nullptr;
-    QRadioButton *op2 = nullptr;
-    QRadioButton *op3Dirky = nullptr;
-    QRadioButton *op4Dírky = nullptr;
-    QRadioButton *op20 = nullptr;
-    QLineEdit *nWavelenghts = nullptr;
-    QLineEdit *nRelKmitočet = nullptr;
-    QScrollBar *HScrollKmitočet = nullptr;
-    QScrollBar *HScrollKmitocet20 = nullptr;
-    QLineEdit *nSměs = nullptr;
-    QLineEdit *nCornu = nullptr;
-    QLineEdit *nNdirek = nullptr;
-    QLineEdit *nMřížka = nullptr;
-};
 
 // The label is painted onto the drawing surface rather than being a widget, so
 // later drawing covers it, as drawing covers anything else on the surface.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/held_input.h"
+#include "held_input.h"
 
 #include <QCoreApplication>
 #include <QEvent>

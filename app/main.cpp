@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/main_window.h"
-#include "app/translations.h"
+#include "main_window.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,22 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/main_window.h"
+#include "main_window.h"
 
-#include "app/about_box.h"
-#include "app/accessible_names.h"
-#include "app/app_icon.h"
-#include "app/drawing_surface.h"
-#include "app/held_input.h"
-#include "app/picture_file.h"
-#include "app/startup.h"
-#include "app/title_bar.h"
-#include "app/twips.h"
-#include "app/window_menu.h"
-#include "app/zoom.h"
-#include "app/zoom_style.h"
-#include "controls/frequency.h"
-#include "controls/slit_count.h"
-#include "controls/slow_down.h"
+#include "about_box.h"
+#include "accessible_names.h"
+#include "app_icon.h"
+#include "drawing_surface.h"
+#include "frequency.h"
+#include "held_input.h"
+#include "picture_file.h"
+#include "slit_count.h"
+#include "slow_down.h"
+#include "startup.h"
+#include "title_bar.h"
+#include "twips.h"
+#include "value_stores.h"
+#include "wave_strip.h"
+#include "window_menu.h"
+#include "zoom.h"
+#include "zoom_style.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -325,7 +327,8 @@ void MainWindow::runStart()
     running_ = true;
     {
         HeldInput held;
-        lastRun_ = RunStart(controls_, *surface_, *runClock_, frameInterval());
+        lastRun_ = RunStart(storedRunParameters(controls_), *surface_, *runClock_, frameInterval());
+        ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
         running_ = false;
         if (closePending_) {
             // X11 keeps a close request from the window frame in order with

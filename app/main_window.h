@@ -5,9 +5,9 @@
 // Korvane's one window: the drawing surface underneath, the controls on top,
 // each control event wired to its handler.
 
-#include "app/design.h"
-#include "sim/animation_run.h"
-#include "sim/pacer.h"
+#include "animation_run.h"
+#include "design.h"
+#include "pacer.h"
 
 #include <QImage>
 #include <QWidget>

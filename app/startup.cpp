@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/startup.h"
+#include "startup.h"
 
-#include "app/design.h"
-#include "sim/wave_strip.h"
+#include "design.h"
+#include "wave_strip.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

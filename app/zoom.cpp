@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/zoom.h"
+#include "zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,13 +8,14 @@
 //
 //   build/bench/bench_run [repeats]      (offscreen unless QT_QPA_PLATFORM is set)
 
-#include "app/design.h"
-#include "app/drawing_surface.h"
-#include "app/main_window.h"
-#include "app/zoom.h"
-#include "sim/phasor_model.h"
-#include "sim/vector_state.h"
-#include "sim/wave_strip.h"
+#include "design.h"
+#include "drawing_surface.h"
+#include "main_window.h"
+#include "phasor_model.h"
+#include "value_stores.h"
+#include "vector_state.h"
+#include "wave_strip.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -196,7 +197,7 @@ int main(int argc, char *argv[])
     {
         const double ms = medianOf(51, [&] {
             const Clock::time_point start = Clock::now();
-            DrawIncidentWaveStrip(window.surface(), *window.controls().nKmitočet);
+            DrawIncidentWaveStrip(window.surface(), storedFrequency(window.controls()));
             window.surface().image(); // the strip is drawn when the painter is done
             const double stripMs = msSince(start);
             // What the strip painted over is forgotten once the handler has

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "controls/frequency.h"
+#include "frequency.h"
 
-#include "app/design.h"
-#include "sim/locale_text.h"
-#include "sim/wave_strip.h"
+#include "controls.h"
+#include "locale_text.h"
+#include "value_stores.h"
+#include "wave_strip.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -20,7 +21,7 @@ void storeFrequency(Controls &c, DrawingSurface &surface, const QScrollBar &bar,
     // Positions are 16-bit; the bars' ranges keep the sum within 5..200.
     const auto f = static_cast<std::int16_t>(bar.value() + offset);
     c.nKmitočet->setText(wholeNumberQText(f));
-    DrawIncidentWaveStrip(surface, *c.nKmitočet);
+    DrawIncidentWaveStrip(surface, storedFrequency(c));
     ShowRelativeFrequency(*c.nKmitočet, *c.nRelKmitočet, "#.##");
 }
 

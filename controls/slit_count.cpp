@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "controls/slit_count.h"
+#include "slit_count.h"
 
-#include "app/design.h"
-#include "sim/wave_strip.h"
+#include "controls.h"
+#include "value_stores.h"
+#include "wave_strip.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -25,7 +26,7 @@ void SelectSlitCount(Controls &c, DrawingSurface &surface, const SlitCountChoice
         c.HScrollKmitočet->setValue(choice.barPosition);
         c.HScrollKmitocet20->hide();
     }
-    DrawIncidentWaveStrip(surface, *c.nKmitočet);
+    DrawIncidentWaveStrip(surface, storedFrequency(c));
     ShowRelativeFrequency(*c.nKmitočet, *c.nRelKmitočet, "#.##");
 }
 

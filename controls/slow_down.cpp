@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "controls/slow_down.h"
+#include "slow_down.h"
 
-#include "app/design.h"
-#include "sim/locale_text.h"
+#include "controls.h"
+#include "locale_text.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -5,8 +5,8 @@
 // Whether a caption shows whole in its design box, in the box's own font: the
 // same measure for the design's English and for every translation.
 
-#include "app/design.h"
-#include "app/twips.h"
+#include "design.h"
+#include "twips.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

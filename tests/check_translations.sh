@@ -5,10 +5,12 @@
 # update_translations target does: a text added or changed in the code that a
 # language has no translation for yet shows up there as unfinished, and a
 # committed file that lupdate would rewrite has missed an update.
-# Usage: check_translations.sh LUPDATE INCLUDE_DIR TS_FILE... -- SOURCE...
+# Usage: check_translations.sh LUPDATE "INCLUDE_DIR;..." TS_FILE... -- SOURCE...
 set -euo pipefail
 lupdate="$1"
-include="$2"
+includes=()
+IFS=';' read -ra folders <<<"$2"
+for folder in "${folders[@]}"; do includes+=(-I "$folder"); done
 shift 2
 ts_files=()
 while (($#)) && [ "$1" != "--" ]; do
@@ -23,7 +25,7 @@ status=0
 for ts in "${ts_files[@]}"; do
     copy="$scratch/$(basename "$ts")"
     cp "$ts" "$copy"
-    "$lupdate" -silent -no-obsolete -locations none -I "$include" "$@" -ts "$copy"
+    "$lupdate" -silent -no-obsolete -locations none "${includes[@]}" "$@" -ts "$copy"
     for kind in unfinished vanished obsolete; do
         if grep -q "type=\"$kind\"" "$copy"; then
             echo "FAIL: $(basename "$ts") has $kind entries once updated:" >&2

@@ -6,7 +6,7 @@
 // can be checked in milliseconds: sleeping moves it to the deadline (plus an
 // optional oversleep), and every reading can cost a little simulated work.
 
-#include "sim/pacer.h"
+#include "pacer.h"
 
 #include <chrono>
 

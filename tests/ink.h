@@ -5,7 +5,7 @@
 // Reading the retained picture: where a point given in twips lands, and which
 // pixels of a part of the surface hold ink.
 
-#include "app/drawing_surface.h"
+#include "drawing_surface.h"
 
 #include <QList>
 #include <QSet>

@@ -2,15 +2,17 @@
 // Copyright (C) 2026 The Korvane developers
 #pragma once
 
-// A Start run away from any window: the value stores and the read-out it
-// reads and writes, a surface that has never drawn anything else, and a clock
-// that only moves when told to, so the slow-down costs no real time.
+// A Start run away from any window: the values read from the stores' texts,
+// as the Start handler reads them, a surface that has never drawn anything
+// else, and a clock that only moves when told to, so the slow-down costs no
+// real time. Then the read-out, as the handler writes it after the run.
 
 #include "fake_clock.h"
 
-#include "app/design.h"
-#include "app/drawing_surface.h"
-#include "sim/animation_run.h"
+#include "animation_run.h"
+#include "drawing_surface.h"
+#include "value_stores.h"
+#include "wave_strip.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -20,20 +22,23 @@
 namespace korvane::test {
 
 struct RunBench {
-    QLineEdit nNdirek, nKmitočet, nSpomaleni, nRelKmitočet;
-    Controls controls{.nKmitočet = &nKmitočet, .nSpomaleni = &nSpomaleni, .nRelKmitočet = &nRelKmitočet,
-                      .nNdirek = &nNdirek};
+    RunParameters parameters;
+    QLineEdit nKmitočet, nRelKmitočet;
     DrawingSurface surface;
     FakeClock clock;
 
     RunBench(const QString &slits, const QString &f, const QString &slowDown = QStringLiteral("0"))
-        : nNdirek(slits)
+        : parameters(runParameters(slits, f, slowDown))
         , nKmitočet(f)
-        , nSpomaleni(slowDown)
     {
     }
 
-    RunReport run() { return RunStart(controls, surface, clock, std::chrono::milliseconds(16)); }
+    RunReport run()
+    {
+        const RunReport report = RunStart(parameters, surface, clock, std::chrono::milliseconds(16));
+        ShowRelativeFrequency(nKmitočet, nRelKmitočet, "#.##");
+        return report;
+    }
 };
 
 // The picture a run leaves on a fresh surface.

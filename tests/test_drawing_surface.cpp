@@ -6,7 +6,7 @@
 
 #include "ink.h"
 
-#include "app/drawing_surface.h"
+#include "drawing_surface.h"
 
 #include <QApplication>
 #include <QPainter>

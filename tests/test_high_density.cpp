@@ -8,8 +8,8 @@
 
 #include "window_fixture.h"
 
-#include "app/drawing_surface.h"
-#include "app/main_window.h"
+#include "drawing_surface.h"
+#include "main_window.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 
 #include "tool_output.h"
 
-#include "app/main_window.h"
+#include "main_window.h"
 
 #include <QtTest>
 

@@ -8,8 +8,8 @@
 #include "window_fixture.h"
 #include "worked_values.h"
 
-#include "app/title_bar.h"
-#include "app/twips.h"
+#include "title_bar.h"
+#include "twips.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "worked_values.h"
 
-#include "sim/number_format.h"
+#include "number_format.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 // run's length, how often it sleeps and how steadily it shows frames.
 
 #include "fake_clock.h"
-#include "sim/pacer.h"
+#include "pacer.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 // The phasor model with values that can be checked by hand, and the chain
 // against an independent sum of complex exponentials.
 
-#include "sim/phasor_model.h"
+#include "phasor_model.h"
 
 #include <QtTest>
 

@@ -10,8 +10,8 @@
 #include "window_fixture.h"
 #include "worked_values.h"
 
-#include "sim/locale_text.h"
-#include "sim/wave_strip.h"
+#include "locale_text.h"
+#include "wave_strip.h"
 
 #include <QApplication>
 #include <QPushButton>

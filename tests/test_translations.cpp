@@ -8,7 +8,7 @@
 #include "caption_fit.h"
 #include "window_fixture.h"
 
-#include "app/translations.h"
+#include "translations.h"
 
 #include <QAction>
 #include <QFile>

@@ -6,8 +6,8 @@
 #include "ink.h"
 #include "worked_values.h"
 
-#include "app/drawing_surface.h"
-#include "sim/wave_strip.h"
+#include "drawing_surface.h"
+#include "wave_strip.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -56,22 +56,19 @@ private slots:
 
 void TestWaveStrip::dotsWhereTheSinePutsThem_data()
 {
-    QTest::addColumn<QString>("frequency");
     QTest::addColumn<double>("f");
-    QTest::newRow("f=20, start-up default") << "20" << 20.0;
-    QTest::newRow("f=15, 20-slit default") << "15" << 15.0;
-    QTest::newRow("f=5, under one period") << "5" << 5.0;
-    QTest::newRow("f=157") << "157" << 157.0;
-    QTest::newRow("f=200, shortest period") << "200" << 200.0;
+    QTest::newRow("f=20, start-up default") << 20.0;
+    QTest::newRow("f=15, 20-slit default") << 15.0;
+    QTest::newRow("f=5, under one period") << 5.0;
+    QTest::newRow("f=157") << 157.0;
+    QTest::newRow("f=200, shortest period") << 200.0;
 }
 
 void TestWaveStrip::dotsWhereTheSinePutsThem()
 {
-    QFETCH(QString, frequency);
     QFETCH(double, f);
     DrawingSurface surface;
-    QLineEdit store(frequency);
-    DrawIncidentWaveStrip(surface, store);
+    DrawIncidentWaveStrip(surface, f);
 
     const QSet<QPoint> ink = inkIn(surface, kBand);
     const QSet<QPoint> expected = expectedInk(f);
@@ -95,14 +92,12 @@ void TestWaveStrip::dotsWhereTheSinePutsThem()
 void TestWaveStrip::redrawClearsOnlyTheBand()
 {
     DrawingSurface surface;
-    QLineEdit store(QStringLiteral("20"));
-    DrawIncidentWaveStrip(surface, store);
+    DrawIncidentWaveStrip(surface, 20);
     surface.line(5700, 2900, 5900, 2900);   // inside the band
     surface.line(6100, 1000, 6100, 2000);   // right of it
     surface.line(1000, 3100, 3000, 3100);   // below it
 
-    store.setText(QStringLiteral("157"));
-    DrawIncidentWaveStrip(surface, store);
+    DrawIncidentWaveStrip(surface, 157);
 
     QVERIFY(inkIn(surface, kBand) == expectedInk(157));
     QCOMPARE(surface.pixelAt(407, 100), surface.foregroundColour());

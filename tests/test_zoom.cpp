@@ -11,10 +11,10 @@
 #include "window_fixture.h"
 #include "worked_values.h"
 
-#include "app/drawing_surface.h"
-#include "app/main_window.h"
-#include "app/picture_file.h"
-#include "app/zoom.h"
+#include "drawing_surface.h"
+#include "main_window.h"
+#include "picture_file.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QClipboard>

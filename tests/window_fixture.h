@@ -4,8 +4,8 @@
 
 // Finding the window's controls by their design names, as a user's script would.
 
-#include "app/drawing_surface.h"
-#include "app/main_window.h"
+#include "drawing_surface.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -7,7 +7,7 @@
 //
 // Usage: make_screenshot OUT.png [2|3|4|20]
 
-#include "app/main_window.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QLocale>

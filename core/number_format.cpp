@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "sim/number_format.h"
+#include "number_format.h"
 
 #include <charconv>
 #include <cmath>

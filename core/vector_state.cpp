@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "sim/vector_state.h"
+#include "vector_state.h"
 
 #if defined(__x86_64__) && defined(__GNUC__)
 #include <immintrin.h>

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "sim/animation_run.h"
+#include "animation_run.h"
 
-#include "app/design.h"
-#include "app/drawing_surface.h"
-#include "sim/locale_text.h"
-#include "sim/pacer.h"
-#include "sim/phasor_model.h"
-#include "sim/vector_state.h"
-#include "sim/wave_strip.h"
-
-#include <QLineEdit>
+#include "drawing_surface.h"
+#include "pacer.h"
+#include "phasor_model.h"
+#include "vector_state.h"
+#include "wave_strip.h"
 
 #include <optional>
 #include <vector>
@@ -77,7 +73,8 @@ float twips(double value)
 
 } // namespace
 
-RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::chrono::nanoseconds frameInterval)
+RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
+                   std::chrono::nanoseconds frameInterval)
 {
     const QColor back = DrawingSurface::kBackColour;
     const QColor ink = surface.foregroundColour();
@@ -89,16 +86,12 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
         surface.line(0.0f, twips(y), 12000.0f, twips(y), back);
     surface.paintedOver(clearing, QRectF(0.0, 1000.0, 12000.0, 8000.0));
     surface.setLineWidth(1);
-    DrawIncidentWaveAxisAndCurve(surface, *c.nKmitočet);
+    const double f = parameters.frequency;
+    DrawIncidentWaveAxisAndCurve(surface, f);
 
-    // Nothing can change the stores while the run lasts: each is read once.
-    const QString slitCountText = c.nNdirek->text();
-    const std::string slitCountKey = slitCountText.toStdString();
-    const int slits = PhasorCount(numberOrZero(slitCountText));
-    const double L = PhasorLength(slitCountKey);
-    const double f = numberOrZero(c.nKmitočet->text());
-    const double scale = IntensityScale(slitCountKey, f);
-    const double slowDown = numberOrZero(c.nSpomaleni->text());
+    const int slits = PhasorCount(parameters.slitCount);
+    const double L = PhasorLength(parameters.slitCountText);
+    const double scale = IntensityScale(parameters.slitCountText, f);
 
     surface.setLineWidth(3);
     surface.line(twips(scene::kDiaphragmLeft), twips(scene::kDiaphragmY), twips(scene::kDiaphragmRight),
@@ -113,7 +106,7 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
     for (int J = 0; J < slits; ++J)
         surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), 50.0f, back);
 
-    Pacer pacer(clock, slowDown, frameInterval, [&surface] { surface.flush(); });
+    Pacer pacer(clock, parameters.slowDown, frameInterval, [&surface] { surface.flush(); });
     SlitStubs stubs(slits);
     const auto inked = [&](double x1, double y1, double x2, double y2) {
         surface.line(twips(x1), twips(y1), twips(x2), twips(y2), ink);
@@ -141,8 +134,6 @@ RunReport RunStart(Controls &c, DrawingSurface &surface, PaceClock &clock, std::
         pacer.columnDone();
     }
     pacer.finish();
-
-    ShowRelativeFrequency(*c.nKmitočet, *c.nRelKmitočet, "#.##");
     return {pacer.framesShown(), pacer.sleeps()};
 }
 

@@ -3,7 +3,8 @@
 #pragma once
 
 // The incident-wave strip (a sine curve of dots along an axis, for the
-// frequency in the store) and the relative-frequency read-out.
+// frequency in the store, which its caller reads) and the relative-frequency
+// read-out.
 
 #include <string_view>
 
@@ -14,11 +15,11 @@ namespace korvane {
 class DrawingSurface;
 
 // Clears the strip's band, then draws the axis and the curve.
-void DrawIncidentWaveStrip(DrawingSurface &surface, const QLineEdit &nKmitočet);
+void DrawIncidentWaveStrip(DrawingSurface &surface, double frequency);
 
 // The axis and the curve without clearing: the Start run clears a larger band
 // of its own first.
-void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, const QLineEdit &nKmitočet);
+void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, double frequency);
 
 // Writes frequency / 6.28 into the read-out with a display pattern, "#.##" or "0.00".
 void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format);

@@ -11,7 +11,7 @@
 // or device pixel ratio it draws the same picture again at the new resolution
 // rather than enlarging the old pixels.
 
-#include "app/twips.h"
+#include "twips.h"
 
 #include <QColor>
 #include <QFont>

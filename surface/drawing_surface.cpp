@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "app/drawing_surface.h"
+#include "drawing_surface.h"
 
-#include "app/twips.h"
+#include "twips.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "sim/locale_text.h"
+#include "locale_text.h"
 
-#include "sim/number_format.h"
+#include "number_format.h"
 
 #include <QLocale>
 

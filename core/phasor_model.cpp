@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
-#include "sim/phasor_model.h"
+#include "phasor_model.h"
 
 #include <cmath>
 
