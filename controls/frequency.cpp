@@ -16,6 +16,13 @@ namespace korvane {
 
 namespace {
 
+// The frequency is the bar's position plus its offset: 20 to 200 on the bar
+// for 2 to 4 slits, 5 up on the grating's, whose maximum is raised to 40 at
+// its first move.
+constexpr std::int16_t kOffset = 20;
+constexpr std::int16_t kGratingOffset = 5;
+constexpr int kGratingMaximum = 40;
+
 void storeFrequency(Controls &c, DrawingSurface &surface, const QScrollBar &bar, std::int16_t offset)
 {
     // Positions are 16-bit; the bars' ranges keep the sum within 5..200.
@@ -29,15 +36,15 @@ void storeFrequency(Controls &c, DrawingSurface &surface, const QScrollBar &bar,
 
 void HScrollKmitočetChange(Controls &c, DrawingSurface &surface)
 {
-    storeFrequency(c, surface, *c.HScrollKmitočet, 20);
+    storeFrequency(c, surface, *c.HScrollKmitočet, kOffset);
 }
 
 void HScrollKmitocet20Change(Controls &c, DrawingSurface &surface)
 {
     // Raised before the position is read; it never moves the position, since
     // the bar is at most at 10 until the maximum is 40.
-    c.HScrollKmitocet20->setMaximum(40);
-    storeFrequency(c, surface, *c.HScrollKmitocet20, 5);
+    c.HScrollKmitocet20->setMaximum(kGratingMaximum);
+    storeFrequency(c, surface, *c.HScrollKmitocet20, kGratingOffset);
 }
 
 } // namespace korvane

@@ -3,6 +3,7 @@
 #include "animation_run.h"
 
 #include "drawing_surface.h"
+#include "twips.h"
 #include "pacer.h"
 #include "phasor_model.h"
 #include "vector_state.h"
@@ -16,6 +17,32 @@ namespace korvane {
 namespace {
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
+
+// The band the run paints grey first: 10-pixel lines 10 twips apart, over the
+// scene and everything the window shows below the strip.
+constexpr int kClearedLeft = 0;
+constexpr int kClearedRight = 12000;
+constexpr int kClearedTop = 1000;
+constexpr int kClearedBottom = 9000;
+constexpr int kClearingStep = 10;
+constexpr int kClearingLineWidth = 10;
+// The white stubs run from the diaphragm down to here.
+constexpr float kStubBottom = 8500.0f;
+// The grey discs that cut the slits into the diaphragm line.
+constexpr float kSlitDiscRadius = 50.0f;
+// Rays are drawn every 100 twips of the screen, chains every 200.
+constexpr int kRayEvery = 100;
+constexpr int kChainEvery = 200;
+// Line widths in pixels.
+constexpr int kDiaphragmWidth = 3;
+constexpr int kStubWidth = 2;
+constexpr int kThinWidth = 1;
+
+// Whatever the run clears, with half of a clearing line beyond its last row,
+// lies on the surface, so a window enlarged past its design shows all of it.
+static_assert(DrawingSurface::kLogicalSize.width() * kTwipsPerPixel >= kClearedRight);
+static_assert(DrawingSurface::kLogicalSize.height() * kTwipsPerPixel >=
+              kClearedBottom + kClearingLineWidth * kTwipsPerPixel / 2);
 
 // The white stubs under the slits are drawn again in every column, N of them
 // a column, which would be most of the run's drawing. Drawing a stub over its
@@ -45,8 +72,8 @@ public:
             return;
         const auto x = static_cast<float>(SlitX(J));
         const auto top = static_cast<float>(scene::kDiaphragmY);
-        surface.line(x, top, x, 8500.0f, kWhite);
-        drawn = DrawingSurface::reach(x, top, x, 8500.0f, surface.lineWidth());
+        surface.line(x, top, x, kStubBottom, kWhite);
+        drawn = DrawingSurface::reach(x, top, x, kStubBottom, surface.lineWidth());
         covering_ |= *drawn;
     }
 
@@ -81,11 +108,12 @@ RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, Pac
 
     // Twips are the surface's only unit, so there is no scale mode to select.
     const std::size_t clearing = surface.drawingMark();
-    surface.setLineWidth(10);
-    for (int y = 1000; y <= 9000; y += 10)
-        surface.line(0.0f, twips(y), 12000.0f, twips(y), back);
-    surface.paintedOver(clearing, QRectF(0.0, 1000.0, 12000.0, 8000.0));
-    surface.setLineWidth(1);
+    surface.setLineWidth(kClearingLineWidth);
+    for (int y = kClearedTop; y <= kClearedBottom; y += kClearingStep)
+        surface.line(twips(kClearedLeft), twips(y), twips(kClearedRight), twips(y), back);
+    surface.paintedOver(clearing, QRectF(kClearedLeft, kClearedTop, kClearedRight - kClearedLeft,
+                                         kClearedBottom - kClearedTop));
+    surface.setLineWidth(kThinWidth);
     const double f = parameters.frequency;
     DrawIncidentWaveAxisAndCurve(surface, f);
 
@@ -93,10 +121,10 @@ RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, Pac
     const double L = PhasorLength(parameters.slitCountText);
     const double scale = IntensityScale(parameters.slitCountText, f);
 
-    surface.setLineWidth(3);
+    surface.setLineWidth(kDiaphragmWidth);
     surface.line(twips(scene::kDiaphragmLeft), twips(scene::kDiaphragmY), twips(scene::kDiaphragmRight),
                  twips(scene::kDiaphragmY));
-    surface.setLineWidth(1);
+    surface.setLineWidth(kThinWidth);
     const auto screenEnd = twips(scene::kLastColumn);
     surface.line(twips(scene::kFirstColumn), twips(scene::kScreenY), screenEnd, twips(scene::kScreenY));
     surface.line(twips(scene::kFirstColumn), twips(scene::kChainBaseY), screenEnd, twips(scene::kChainBaseY));
@@ -104,24 +132,24 @@ RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, Pac
     surface.setFillStyle(DrawingSurface::FillStyle::Solid);
     // Grey discs cut the slits into the diaphragm line.
     for (int J = 0; J < slits; ++J)
-        surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), 50.0f, back);
+        surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), kSlitDiscRadius, back);
 
     Pacer pacer(clock, parameters.slowDown, frameInterval, [&surface] { surface.flush(); });
     SlitStubs stubs(slits);
     const auto inked = [&](double x1, double y1, double x2, double y2) {
         surface.line(twips(x1), twips(y1), twips(x2), twips(y2), ink);
-        stubs.touched(DrawingSurface::reach(twips(x1), twips(y1), twips(x2), twips(y2), 1));
+        stubs.touched(DrawingSurface::reach(twips(x1), twips(y1), twips(x2), twips(y2), kThinWidth));
     };
     for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
         clearUpperVectorState();
-        const bool rays = P % 100 == 0;
-        const bool chain = P % 200 == 0;
+        const bool rays = P % kRayEvery == 0;
+        const bool chain = P % kChainEvery == 0;
         const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
         ChainPoint point = first;
         for (int J = 0; J < slits; ++J) {
-            surface.setLineWidth(2);
+            surface.setLineWidth(kStubWidth);
             stubs.draw(surface, J);
-            surface.setLineWidth(1);
+            surface.setLineWidth(kThinWidth);
             if (rays)
                 surface.line(twips(SlitX(J)), twips(scene::kDiaphragmY), twips(P), twips(scene::kScreenY), kWhite);
             const ChainPoint next = PhasorStep(point, J, P, f, L);

@@ -11,23 +11,45 @@
 
 namespace korvane {
 
+namespace {
+
+// The band that a new strip paints grey first: lines 10 twips apart, closer
+// than a pixel, so the band is painted over whole.
+constexpr int kBandLeft = 1;
+constexpr int kBandRight = 6000;
+constexpr int kBandTop = 1;
+constexpr int kBandLimit = 3000; // the last line is the last row below it
+constexpr int kBandStep = 10;
+// The axis, and the curve along it: one dot a twip, the amplitude about the axis.
+constexpr int kAxisLeft = 500;
+constexpr int kCurveLength = 5000;
+constexpr double kAxisY = 1700.0;
+constexpr double kAmplitude = 200.0;
+constexpr float kDotRadius = 5.0f;
+
+} // namespace
+
 void DrawIncidentWaveStrip(DrawingSurface &surface, double frequency)
 {
     const std::size_t clearing = surface.drawingMark();
-    for (int y = 1; y <= 3000; y += 10)
-        surface.line(1.0f, static_cast<float>(y), 6000.0f, static_cast<float>(y), DrawingSurface::kBackColour);
-    // The rows are closer than a pixel, so the band is painted over whole.
-    surface.paintedOver(clearing, QRectF(1.0, 1.0, 5999.0, 2990.0));
+    int lastRow = kBandTop;
+    for (int y = kBandTop; y <= kBandLimit; y += kBandStep) {
+        surface.line(static_cast<float>(kBandLeft), static_cast<float>(y), static_cast<float>(kBandRight),
+                     static_cast<float>(y), DrawingSurface::kBackColour);
+        lastRow = y;
+    }
+    surface.paintedOver(clearing, QRectF(kBandLeft, kBandTop, kBandRight - kBandLeft, lastRow - kBandTop));
     DrawIncidentWaveAxisAndCurve(surface, frequency);
 }
 
 void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, double frequency)
 {
-    surface.line(500.0f, 1700.0f, 5500.0f, 1700.0f);
-    const double k = frequency / 5000.0;
-    for (int x = 0; x <= 5000; ++x) {
-        const double y = 1700.0 - 200.0 * std::sin(x * k);
-        surface.circle(static_cast<float>(500 + x), static_cast<float>(y), 5.0f);
+    surface.line(static_cast<float>(kAxisLeft), static_cast<float>(kAxisY),
+                 static_cast<float>(kAxisLeft + kCurveLength), static_cast<float>(kAxisY));
+    const double k = frequency / kCurveLength;
+    for (int x = 0; x <= kCurveLength; ++x) {
+        const double y = kAxisY - kAmplitude * std::sin(x * k);
+        surface.circle(static_cast<float>(kAxisLeft + x), static_cast<float>(y), kDotRadius);
     }
 }
 

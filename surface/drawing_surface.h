@@ -36,9 +36,10 @@ public:
     enum class FillStyle { Transparent, Solid };
 
     // Everything the program draws, so that a window enlarged beyond its
-    // design size shows all of it: the Start run clears up to x = 12000 and
-    // y = 9000 + half a 10-pixel line, and its last phasor chains reach
-    // further right, to x = 12487 twips (832 px) with 4 slits at f = 21.
+    // design size shows all of it: the Start run's cleared band (checked
+    // against this where the run names it), and its last phasor chains,
+    // which reach further right, to x = 12487 twips (832 px) with 4 slits at
+    // f = 21.
     static constexpr QSize kLogicalSize{840, 620};
     static const QColor kBackColour;
 
