@@ -231,8 +231,8 @@ QString caption(const char *english)
 
 //: The label in the middle of the window before the first run; it names the
 //: Start button, so use the button's translated caption.
-const SurfaceLabel labKlepnete{"labKlepnete", QT_TRANSLATE_NOOP("Korvane", "Please press button Start"),
-                               3120, 4080, 3495, 495, "Times New Roman", 21, true};
+constexpr char kPleasePressStart[] = QT_TRANSLATE_NOOP("Korvane", "Please press button Start");
+const SurfaceLabel labKlepnete{"labKlepnete", kPleasePressStart, 3120, 4080, 3495, 495, "Times New Roman", 21, true};
 
 QFont SurfaceLabel::font() const
 {
@@ -283,9 +283,8 @@ Controls createControls(QWidget *window)
     c.Picture2 = pictureBox(window, "Picture2", twipsRect(5520, 720, 5775, 2055));
     c.Picture2->setPixmap(QPixmap(QStringLiteral(":/res/grating.bmp")));
 
-    c.nNomKmitočet =
-        placed<QGroupBox>("nNomKmitočet", twipsRect(1440, 720, 2175, 615),
-                          caption(QT_TRANSLATE_NOOP("Korvane", "Number of slits")), window);
+    c.nNomKmitočet = placed<QGroupBox>("nNomKmitočet", twipsRect(1440, 720, 2175, 615),
+                                       caption(QT_TRANSLATE_NOOP("Korvane", "Number of slits")), window);
     c.nNomKmitočet->setFont(makeFont(kSmallFont));
     c.nNomKmitočet->setFocusPolicy(Qt::NoFocus);
     setBackColour(c.nNomKmitočet, QPalette::Window);
@@ -326,11 +325,11 @@ Controls createControls(QWidget *window)
 
     // Keyboard order by design tab index; Qt itself lets only the selected
     // option button of the group take the focus by Tab.
-    QWidget *const order[] = {
-        c.cmdStart, c.cmdKonec, c.nTitul, c.nCornu, c.nMřížka, c.HScrollKmitočet, c.op2, c.op20,
-        c.HScrollKmitocet20, c.HScrollSpomaleni, c.op3Dirky, c.op4Dírky, c.nRelKmitočet, c.Picture1,
-        c.Picture2, c.nSměs, c.nWavelenghts,
-    };
+    QWidget *const order[] = {c.cmdStart,          c.cmdKonec,         c.nTitul,   c.nCornu,
+                              c.nMřížka,           c.HScrollKmitočet,  c.op2,      c.op20,
+                              c.HScrollKmitocet20, c.HScrollSpomaleni, c.op3Dirky, c.op4Dírky,
+                              c.nRelKmitočet,      c.Picture1,         c.Picture2, c.nSměs,
+                              c.nWavelenghts};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
@@ -350,8 +349,8 @@ void zoomControls(QWidget *window, double zoom, QPoint offset)
         if (!place.isValid())
             continue;
         // A group's buttons are placed within the group, which has moved already.
-        control->setGeometry(zoomed(place.toRect(), zoom).translated(control->parentWidget() == window ? offset
-                                                                                                       : QPoint()));
+        control->setGeometry(
+            zoomed(place.toRect(), zoom).translated(control->parentWidget() == window ? offset : QPoint()));
         const QVariant font = control->property(kDesignFont);
         if (font.isValid()) {
             QFont zoomedFont = font.value<QFont>();

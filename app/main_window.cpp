@@ -308,10 +308,10 @@ void MainWindow::savePictureAs()
     const QString fileName = dialog.selectedFiles().constFirst();
     const QString error = savePicture(shown, fileName);
     if (!error.isEmpty())
-        QMessageBox::warning(this, tr("Save picture"),
-                             //: %1 is the file's name, %2 the reason, as the system gives it.
-                             tr("The picture could not be saved as %1.\n\n%2")
-                                 .arg(QDir::toNativeSeparators(fileName), error));
+        QMessageBox::warning(
+            this, tr("Save picture"),
+            //: %1 is the file's name, %2 the reason, as the system gives it.
+            tr("The picture could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
 }
 
 void MainWindow::runStart()

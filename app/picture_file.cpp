@@ -23,7 +23,8 @@ QString defaultPictureFile(const QString &slitCount)
     for (const QChar c : slitCount)
         if (c.isDigit())
             slits += c;
-    return QDir(folder).filePath(QStringLiteral("korvane-%1-slits.png").arg(slits.isEmpty() ? QStringLiteral("0") : slits));
+    return QDir(folder).filePath(
+        QStringLiteral("korvane-%1-slits.png").arg(slits.isEmpty() ? QStringLiteral("0") : slits));
 }
 
 QString savePicture(const QImage &picture, const QString &fileName)

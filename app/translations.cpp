@@ -51,8 +51,8 @@ bool loadQtTranslation(QTranslator &translator, const QString &language)
     const QString name = QStringLiteral("qtbase_") + language;
     // A packaged Linux program uses the system's Qt and its translations; the
     // Windows program is one file and carries its own.
-    return translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-           translator.load(name, kQtFolder);
+    return translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+           || translator.load(name, kQtFolder);
 }
 
 void installTranslations(QCoreApplication &application, const QString &language)

@@ -24,24 +24,22 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     if (!zoomInKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
         zoomInKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Equal));
     menu_->addAction(add(tr("Zoom in"), zoomInKeys, std::move(commands.zoomIn)));
-    menu_->addAction(add(tr("Zoom out"), QKeySequence::keyBindings(QKeySequence::ZoomOut),
-                         std::move(commands.zoomOut)));
-    menu_->addAction(add(tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                         std::move(commands.actualSize)));
+    menu_->addAction(
+        add(tr("Zoom out"), QKeySequence::keyBindings(QKeySequence::ZoomOut), std::move(commands.zoomOut)));
+    menu_->addAction(add(tr("Actual size"), {QKeySequence(Qt::CTRL | Qt::Key_0)}, std::move(commands.actualSize)));
     fullScreen_ = add(tr("Full screen"), {QKeySequence(Qt::Key_F11)}, {});
     fullScreen_->setCheckable(true);
     connect(fullScreen_, &QAction::triggered, this, std::move(commands.fullScreen));
     menu_->addAction(fullScreen_);
     menu_->addSeparator();
-    menu_->addAction(add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy),
-                         std::move(commands.copyPicture)));
-    menu_->addAction(add(tr("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save),
-                         std::move(commands.savePicture)));
+    menu_->addAction(
+        add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy), std::move(commands.copyPicture)));
+    menu_->addAction(
+        add(tr("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save), std::move(commands.savePicture)));
     menu_->addSeparator();
     menu_->addAction(add(tr("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
 
-    leaveFullScreen_ = add(tr("Leave full screen"), {QKeySequence(Qt::Key_Escape)},
-                           [this] { fullScreen_->trigger(); });
+    leaveFullScreen_ = add(tr("Leave full screen"), {QKeySequence(Qt::Key_Escape)}, [this] { fullScreen_->trigger(); });
     leaveFullScreen_->setEnabled(false);
     // Shift+F10 opens the menu as the Menu key does: at the focused control,
     // which a text box answers with its own.

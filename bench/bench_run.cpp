@@ -142,8 +142,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     std::printf("sleeping: %s\n", korvane::SteadyPaceClock::sleepMethod());
-    std::printf("frame interval: %.2f ms\n",
-                std::chrono::duration<double, std::milli>(window.frameInterval()).count());
+    std::printf("frame interval: %.2f ms\n", std::chrono::duration<double, std::milli>(window.frameInterval()).count());
     for (const SlitCount &count : kSlitCounts) {
         (window.controls().*count.option)->setChecked(true);
         const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
@@ -154,8 +153,8 @@ int main(int argc, char *argv[])
         for (const SlitCount &count : {kSlitCounts[2], kSlitCounts[3]}) {
             (window.controls().*count.option)->setChecked(true);
             const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
-            std::printf("run S=0 at %.0f %%, %s slits: %.1f ms (median of %d)\n", window.zoom() * 100, count.text,
-                        ms, repeats);
+            std::printf("run S=0 at %.0f %%, %s slits: %.1f ms (median of %d)\n", window.zoom() * 100, count.text, ms,
+                        repeats);
         }
     }
 

@@ -7,19 +7,19 @@
 option(KORVANE_HARDENING "Build with Debian's usual hardening flags" ON)
 
 if(KORVANE_HARDENING AND NOT KORVANE_SANITIZE AND NOT MSVC)
-    add_compile_options(-fstack-protector-strong)
+    target_compile_options(korvane_options INTERFACE -fstack-protector-strong)
     if(WIN32)
         # MinGW keeps the stack protector's and the fortified calls' runtime
         # in libssp, which the driver links when told at link time too.
         # Windows probes the stack itself (__chkstk), so there is no clash
         # protection to ask for.
-        add_link_options(-fstack-protector-strong)
+        target_link_options(korvane_options INTERFACE -fstack-protector-strong)
     else()
-        add_compile_options(-fstack-clash-protection)
+        target_compile_options(korvane_options INTERFACE -fstack-clash-protection)
     endif()
     # glibc's fortified calls need the optimiser, and warn (an error here) without it.
-    add_compile_definitions($<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    target_compile_definitions(korvane_options INTERFACE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
     if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
-        add_link_options(-Wl,-z,relro -Wl,-z,now)
+        target_link_options(korvane_options INTERFACE -Wl,-z,relro -Wl,-z,now)
     endif()
 endif()

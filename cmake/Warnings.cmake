@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 The Korvane developers
 # One interface target carries the warning flags; every project target links it.
-option(KORVANE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
+# Warnings stop the build only where a preset asks (the developers' presets
+# do): a packager's newer compiler may warn of something new.
+option(KORVANE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" OFF)
 
 add_library(korvane_warnings INTERFACE)
 if(MSVC)
@@ -25,3 +27,13 @@ target_compile_options(korvane_warnings INTERFACE
     -Wimplicit-fallthrough # every switch fallthrough is deliberate
     $<$<BOOL:${KORVANE_WARNINGS_AS_ERRORS}>:-Werror>
 )
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # GCC's further checks that the code passes today, so that it keeps
+    # passing them. -Wuseless-cast and -Wcast-align=strict are not among them:
+    # the chrono casts that say a unit and QImage's scan lines read as QRgb
+    # are what those two complain of.
+    target_compile_options(korvane_warnings INTERFACE
+        -Wcast-qual -Wduplicated-cond -Wduplicated-branches -Wlogical-op -Wextra-semi -Wredundant-decls
+        -Wmissing-declarations -Wundef -Wsuggest-override -Wzero-as-null-pointer-constant -Wmismatched-tags
+        -Wredundant-tags)
+endif()

@@ -136,8 +136,8 @@ std::string formatNumber(double value, std::string_view pattern, std::string_vie
 
     const std::size_t point = pattern.find('.');
     const std::string_view integerPlaces = pattern.substr(0, point);
-    const std::string_view fractionPlaces =
-        point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
+    const std::string_view fractionPlaces = point == std::string_view::npos ? std::string_view{}
+                                                                            : pattern.substr(point + 1);
     const auto count = [](std::string_view places, char c) {
         std::size_t n = 0;
         for (const char p : places)
@@ -156,7 +156,7 @@ std::string formatNumber(double value, std::string_view pattern, std::string_vie
         rounded.fraction.pop_back();
 
     const bool isZero = rounded.integer.find_first_not_of('0') == std::string::npos
-                     && rounded.fraction.find_first_not_of('0') == std::string::npos;
+                        && rounded.fraction.find_first_not_of('0') == std::string::npos;
     std::string text = value < 0 && !isZero ? "-" : "";
     text += rounded.integer;
     if (point != std::string_view::npos) {

@@ -10,8 +10,8 @@
 #define NOMINMAX
 #endif
 #define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 #include <timeapi.h>
+#include <windows.h>
 // Documented since Windows 10 1803; older headers (MinGW's among them) lack it.
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -146,8 +146,9 @@ void Pacer::finish()
 {
     const PaceClock::Time now = clock_.now();
     if (owed_ > 0.0)
-        sleepOwed(now, now + std::chrono::duration_cast<PaceClock::Time::duration>(
-                                  std::chrono::duration<double, std::nano>(owed_)));
+        sleepOwed(now, now
+                           + std::chrono::duration_cast<PaceClock::Time::duration>(
+                               std::chrono::duration<double, std::nano>(owed_)));
 }
 
 void Pacer::showFrame(PaceClock::Time now)

@@ -29,7 +29,9 @@ void clearUpperVectorState()
 
 #else
 
-void clearUpperVectorState() {}
+void clearUpperVectorState()
+{
+}
 
 #endif
 

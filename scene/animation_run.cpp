@@ -3,9 +3,9 @@
 #include "animation_run.h"
 
 #include "drawing_surface.h"
-#include "twips.h"
 #include "pacer.h"
 #include "phasor_model.h"
+#include "twips.h"
 #include "vector_state.h"
 #include "wave_strip.h"
 
@@ -41,8 +41,8 @@ constexpr int kThinWidth = 1;
 // Whatever the run clears, with half of a clearing line beyond its last row,
 // lies on the surface, so a window enlarged past its design shows all of it.
 static_assert(DrawingSurface::kLogicalSize.width() * kTwipsPerPixel >= kClearedRight);
-static_assert(DrawingSurface::kLogicalSize.height() * kTwipsPerPixel >=
-              kClearedBottom + kClearingLineWidth * kTwipsPerPixel / 2);
+static_assert(DrawingSurface::kLogicalSize.height() * kTwipsPerPixel
+              >= kClearedBottom + kClearingLineWidth * kTwipsPerPixel / 2);
 
 // The white stubs under the slits are drawn again in every column, N of them
 // a column, which would be most of the run's drawing. Drawing a stub over its
@@ -111,8 +111,8 @@ RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, Pac
     surface.setLineWidth(kClearingLineWidth);
     for (int y = kClearedTop; y <= kClearedBottom; y += kClearingStep)
         surface.line(twips(kClearedLeft), twips(y), twips(kClearedRight), twips(y), back);
-    surface.paintedOver(clearing, QRectF(kClearedLeft, kClearedTop, kClearedRight - kClearedLeft,
-                                         kClearedBottom - kClearedTop));
+    surface.paintedOver(clearing,
+                        QRectF(kClearedLeft, kClearedTop, kClearedRight - kClearedLeft, kClearedBottom - kClearedTop));
     surface.setLineWidth(kThinWidth);
     const double f = parameters.frequency;
     DrawIncidentWaveAxisAndCurve(surface, f);

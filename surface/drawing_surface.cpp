@@ -344,8 +344,8 @@ void DrawingSurface::paintCaption(QRect rect, const QString &text, const QFont &
     const auto index = static_cast<int>(captions_.size());
     captions_.push_back({text, font});
     const auto twips = [](int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); };
-    drawings_.push_back({Drawing::Kind::Caption, false, index, twips(rect.x()), twips(rect.y()),
-                         twips(rect.width()), twips(rect.height()), 0, 0});
+    drawings_.push_back({Drawing::Kind::Caption, false, index, twips(rect.x()), twips(rect.y()), twips(rect.width()),
+                         twips(rect.height()), 0, 0});
     drawCaption(drawings_.back());
 }
 

@@ -127,8 +127,8 @@ private:
     struct Drawing {
         enum class Kind : std::uint8_t { Line, Circle, Caption };
         Kind kind;
-        bool solid;   // a circle's fill
-        int width;    // the line width in logical pixels; a caption's index
+        bool solid;       // a circle's fill
+        int width;        // the line width in logical pixels; a caption's index
         float a, b, c, d; // x1 y1 x2 y2; x y radius; a caption's rectangle
         QRgb colour;
         QRgb fill;

@@ -58,8 +58,7 @@ double intensity(double u)
     constexpr double slits = 4;
     const double delta = 2 * std::numbers::pi * 1.5 * u;
     const double half = std::sin(delta / 2);
-    const double grating =
-        std::fabs(half) < 1e-9 ? 1.0 : std::pow(std::sin(slits * delta / 2) / (slits * half), 2);
+    const double grating = std::fabs(half) < 1e-9 ? 1.0 : std::pow(std::sin(slits * delta / 2) / (slits * half), 2);
     const double a = std::numbers::pi * 0.45 * u;
     const double envelope = a == 0.0 ? 1.0 : std::pow(std::sin(a) / a, 2);
     return grating * envelope;
