@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 #include "design.h"
 
+#include "design_widgets.h"
 #include "drawing_surface.h"
 #include "twips.h"
 #include "zoom.h"
@@ -11,7 +12,6 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -20,7 +20,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -119,41 +118,6 @@ QPushButton *commandButton(QWidget *parent, const char *name, const QString &cap
     return button;
 }
 
-// Qt 6.4 inverts a horizontal scroll bar's arrow keys to keep its wheel natural
-// (Right moved the bar left). Here Right moves right, and the wheel turned
-// towards the user still moves the bar right, as it scrolls text down.
-class ParameterBar : public QScrollBar
-{
-public:
-    explicit ParameterBar(QWidget *parent)
-        : QScrollBar(Qt::Horizontal, parent)
-    {
-        setInvertedControls(false);
-    }
-
-protected:
-    // Turning inverted controls off put the arrows right and flipped the page
-    // keys: on the design's platform PageDown moves a horizontal bar right,
-    // as Right does, and PageUp left.
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
-            triggerAction(event->key() == Qt::Key_PageDown ? SliderPageStepAdd : SliderPageStepSub);
-            event->accept();
-            return;
-        }
-        QScrollBar::keyPressEvent(event);
-    }
-
-    void wheelEvent(QWheelEvent *event) override
-    {
-        QWheelEvent flipped(event->position(), event->globalPosition(), -event->pixelDelta(), -event->angleDelta(),
-                            event->buttons(), event->modifiers(), event->phase(), event->inverted(), event->source());
-        QScrollBar::wheelEvent(&flipped);
-        event->setAccepted(flipped.isAccepted());
-    }
-};
-
 QScrollBar *scrollBar(QWidget *parent, const char *name, QRect place, int maximum)
 {
     auto *bar = placed<ParameterBar>(name, place, parent);
@@ -177,38 +141,6 @@ QLabel *pictureBox(QWidget *parent, const char *name, QRect place)
     setBackColour(picture, QPalette::Window);
     return picture;
 }
-
-// In the group every arrow key moves the selection, as on the design's
-// platform: Down and Right to the next button, Up and Left to the previous
-// one, round at the ends. Qt's own arrows go only where a button lies in the
-// arrow's direction, so Up and Down did nothing and Right stopped at the end.
-class OptionButton : public QRadioButton
-{
-public:
-    OptionButton(const QString &caption, QWidget *frame)
-        : QRadioButton(caption, frame)
-    {
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const int key = event->key();
-        const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-        if (!forward && key != Qt::Key_Up && key != Qt::Key_Left) {
-            QRadioButton::keyPressEvent(event);
-            return;
-        }
-        event->accept();
-        QList<OptionButton *> group = parentWidget()->findChildren<OptionButton *>(Qt::FindDirectChildrenOnly);
-        std::sort(group.begin(), group.end(), [](const QWidget *a, const QWidget *b) { return a->x() < b->x(); });
-        const qsizetype here = group.indexOf(this);
-        OptionButton *next = group[(here + (forward ? 1 : group.size() - 1)) % group.size()];
-        next->setFocus(Qt::OtherFocusReason);
-        // A click, so that the selection runs its handler as a mouse click does.
-        next->click();
-    }
-};
 
 QRadioButton *optionButton(QGroupBox *frame, const char *name, const QString &caption, QRect place)
 {

@@ -3,8 +3,9 @@
 #pragma once
 
 // The window's design: every control with its caption, place, font, colours,
-// stacking and tab order. The handlers live in controls/ and scene/, and the
-// window wires them up.
+// stacking and tab order. Nothing here has behaviour of its own (the keys and
+// wheel of the bars and option buttons are in design_widgets); the handlers
+// live in controls/ and scene/, and the window wires them up.
 
 #include "controls.h"
 

@@ -64,7 +64,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (QWidget *child : children)
         child->setStyle(style_);
 
-    RunStartUp(controls_);
+    KorvaneLoad(controls_);
 
     // The start-up selection drew the strip while the window was not yet on
     // screen; none of that is seen: the window opens on the bare surface.
@@ -111,7 +111,7 @@ void MainWindow::connectHandlers()
             [this] { HScrollKmitocet20Change(controls_, *surface_); });
     connect(c.HScrollSpomaleni, &QScrollBar::valueChanged, this, [this] { HScrollSpomaleniChange(controls_); });
 
-    connect(c.cmdStart, &QPushButton::clicked, this, &MainWindow::runStart);
+    connect(c.cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStartClick);
     connect(c.cmdKonec, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -314,7 +314,7 @@ void MainWindow::savePictureAs()
             tr("The picture could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
 }
 
-void MainWindow::runStart()
+void MainWindow::cmdStartClick()
 {
     if (unloaded())
         return;
@@ -327,7 +327,7 @@ void MainWindow::runStart()
     running_ = true;
     {
         HeldInput held;
-        lastRun_ = RunStart(storedRunParameters(controls_), *surface_, *runClock_, frameInterval());
+        lastRun_ = RunAnimation(storedRunParameters(controls_), *surface_, *runClock_, frameInterval());
         ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
         running_ = false;
         if (closePending_) {
@@ -342,7 +342,7 @@ void MainWindow::runStart()
     }
 
     for (; startsPending_ > 0; --startsPending_)
-        QMetaObject::invokeMethod(this, &MainWindow::runStart, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::cmdStartClick, Qt::QueuedConnection);
     for (std::function<void()> &waiting : std::exchange(afterRun_, {}))
         QMetaObject::invokeMethod(this, std::move(waiting), Qt::QueuedConnection);
     // Input the window system held back is waiting in the toolkit's queue,

@@ -88,7 +88,9 @@ private:
     };
 
     void connectHandlers();
-    void runStart();
+    // Start's click handler: reads the value stores, runs the animation with
+    // what they hold, then writes the read-out.
+    void cmdStartClick();
     // A command of the window's menu or shortcuts, which waits for a run to
     // end, as input during a run does.
     void command(std::function<void()> command);

@@ -11,7 +11,7 @@
 
 namespace korvane {
 
-void RunStartUp(Controls &c)
+void KorvaneLoad(Controls &c)
 {
     c.nNdirek->setText(QStringLiteral("4"));
     c.op4Dírky->setChecked(true);

@@ -9,6 +9,6 @@ struct Controls;
 // The window's load handler: 4 slits, frequency 20, slow-down factor 1. Runs
 // once, before the window is first shown; selecting the 4-slit button runs
 // that button's handler nested.
-void RunStartUp(Controls &controls);
+void KorvaneLoad(Controls &controls);
 
 } // namespace korvane

@@ -10,8 +10,9 @@
 #define NOMINMAX
 #endif
 #define WIN32_LEAN_AND_MEAN
-#include <timeapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <timeapi.h>
 // Documented since Windows 10 1803; older headers (MinGW's among them) lack it.
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
@@ -145,10 +146,11 @@ void Pacer::columnDone()
 void Pacer::finish()
 {
     const PaceClock::Time now = clock_.now();
-    if (owed_ > 0.0)
-        sleepOwed(now, now
-                           + std::chrono::duration_cast<PaceClock::Time::duration>(
-                               std::chrono::duration<double, std::nano>(owed_)));
+    if (owed_ > 0.0) {
+        const auto owed = std::chrono::duration_cast<PaceClock::Time::duration>(
+            std::chrono::duration<double, std::nano>(owed_));
+        sleepOwed(now, now + owed);
+    }
 }
 
 void Pacer::showFrame(PaceClock::Time now)

@@ -100,7 +100,7 @@ float twips(double value)
 
 } // namespace
 
-RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
+RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
                    std::chrono::nanoseconds frameInterval)
 {
     const QColor back = DrawingSurface::kBackColour;

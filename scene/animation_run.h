@@ -33,7 +33,7 @@ struct RunReport {
 // Shows the picture so far at least every frameInterval while it draws,
 // letting the toolkit paint but handle no input. Returns when the sweep is
 // done; the Start handler then writes the relative frequency.
-RunReport RunStart(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
+RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
                    std::chrono::nanoseconds frameInterval);
 
 } // namespace korvane

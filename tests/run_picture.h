@@ -35,7 +35,7 @@ struct RunBench {
 
     RunReport run()
     {
-        const RunReport report = RunStart(parameters, surface, clock, std::chrono::milliseconds(16));
+        const RunReport report = RunAnimation(parameters, surface, clock, std::chrono::milliseconds(16));
         ShowRelativeFrequency(nKmitočet, nRelKmitočet, "#.##");
         return report;
     }
