@@ -4,9 +4,9 @@
 
 // The Start run: clears the window, draws the incident-wave strip and the
 // scene, then sweeps the screen column by column with rays, phasor chains and
-// intensity bars, paced by the slow-down factor, and at last writes the
-// relative frequency. Its parameters are the value stores' texts, which the
-// Start handler reads once and hands over as plain values.
+// intensity bars, paced by the slow-down factor. Its parameters are the value
+// stores' texts, which the Start handler reads once and hands over as plain
+// values; the handler writes the relative frequency when the run returns.
 
 #include <chrono>
 #include <string>
