@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+// The look-out at one column against values worked by hand from the scene's
+// geometry, and the orders against the grating equation.
+
+#include "look_out.h"
+
+#include <QtTest>
+
+#include <climits>
+#include <cmath>
+#include <numbers>
+
+using namespace korvane;
+
+namespace {
+
+constexpr double kD = 837000.0; // the screen's distance: 130 x 6500 - 8000
+constexpr double kSpacing = 100.0;
+// A minimum of two slits lies halfway between two orders; which one is named
+// there is not a thing to pin.
+constexpr int kHalfway = INT_MIN;
+
+double degrees(double radians)
+{
+    return radians * 180.0 / std::numbers::pi;
+}
+
+} // namespace
+
+class TestLookOut : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void handChecked_data();
+    void handChecked();
+    void ordersFollowTheGratingEquation_data();
+    void ordersFollowTheGratingEquation();
+    void nearestOrderIsTheNearerColumn();
+    void pathDifferenceWithoutCancellation();
+    void brightestBarIsTheRunsOwn();
+    void storesThatNoHandlerWrites_data();
+    void storesThatNoHandlerWrites();
+};
+
+// Worked by hand in the paraxial (Fresnel) approximation, where slit J at x
+// has the phase f (x - P)^2 / 2D at column P, with P0 the slits' middle:
+//   mean step       f d (P0 - P) / D              (the first order at P0 - 2 pi D / f d)
+//   steps' spread   f d^2 (N - 2) / 2D            (the same at every column)
+//   intensity       |sum over J of exp(i f (x_J - P)^2 / 2D)|^2, over its largest
+//                   at the screen's whole columns
+// The approximation leaves out parts in (P0 - P)^2 / D^2 and f x^4 / 8D^3,
+// below 0.003 degrees and 0.03 percentage points here: the steps are checked
+// to 0.01 degrees, the intensities to 0.05 points.
+//
+// For 2 to 4 slits the centre and the first order are the brightest columns
+// and a minimum nearly closes the chain. The 20-slit grating is 1900 twips
+// wide, and its chain curls by f x 950^2 / 2D, 8 radians at f = 15: the
+// screen is in its near field, the centre is not the brightest column and the
+// chain at "360/N degrees" stays far from closed.
+void TestLookOut::handChecked_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("column");
+    QTest::addColumn<double>("stepDegrees");
+    QTest::addColumn<double>("spreadDegrees");
+    QTest::addColumn<double>("intensityPercent");
+    QTest::addColumn<int>("nearestOrder");
+
+    // clang-format off
+    QTest::newRow("2 slits, central maximum")       << "2" << 20.0 << 9050.0  <<    0.0  <<   0.0   << 100.0  << 0;
+    QTest::newRow("2 slits, first minimum")         << "2" << 20.0 << 7735.0  <<  180.03 <<   0.0   <<   0.0  << kHalfway;
+    QTest::newRow("2 slits, first maximum, m = 1")  << "2" << 20.0 << 6420.0  <<  360.07 <<   0.0   << 100.0  << 1;
+    QTest::newRow("2 slits, m = -1, right")         << "2" << 20.0 << 11680.0 << -360.07 <<   0.0   << 100.0  << -1;
+    QTest::newRow("3 slits, central maximum")       << "3" << 20.0 << 9100.0  <<    0.0  <<   6.845 << 100.0  << 0;
+    QTest::newRow("3 slits, first minimum")         << "3" << 20.0 << 8223.0  <<  120.07 <<   6.845 <<   0.16 << 0;
+    QTest::newRow("3 slits, first maximum, m = 1")  << "3" << 20.0 << 6470.0  <<  360.07 <<   6.845 << 100.0  << 1;
+    QTest::newRow("4 slits, central maximum")       << "4" << 20.0 << 9150.0  <<    0.0  <<  13.69  << 100.0  << 0;
+    QTest::newRow("4 slits, first minimum")         << "4" << 20.0 << 8493.0  <<   89.95 <<  13.69  <<   0.72 << 0;
+    QTest::newRow("4 slits, first maximum, m = 1")  << "4" << 20.0 << 6520.0  <<  360.07 <<  13.69  << 100.0  << 1;
+    QTest::newRow("20 slits f 15, centre")          << "20" << 15.0 << 9950.0 <<    0.0  <<  92.41  <<  93.21 << 0;
+    QTest::newRow("20 slits f 15, step 18 degrees") << "20" << 15.0 << 9775.0 <<   17.97 <<  92.41  <<  42.79 << 0;
+    QTest::newRow("20 slits f 15, m = 1")           << "20" << 15.0 << 6444.0 <<  360.00 <<  92.41  <<  93.21 << 1;
+    QTest::newRow("20 slits f 20, centre")          << "20" << 20.0 << 9950.0 <<    0.0  << 123.22  <<  39.15 << 0;
+    QTest::newRow("20 slits f 20, step 18 degrees") << "20" << 20.0 << 9819.0 <<   17.93 << 123.22  <<  89.98 << 0;
+    QTest::newRow("20 slits f 20, m = 1")           << "20" << 20.0 << 7320.0 <<  360.07 << 123.22  <<  39.15 << 1;
+    // clang-format on
+}
+
+void TestLookOut::handChecked()
+{
+    QFETCH(QString, slits);
+    QFETCH(double, frequency);
+    QFETCH(double, column);
+    QFETCH(double, stepDegrees);
+    QFETCH(double, spreadDegrees);
+    QFETCH(double, intensityPercent);
+    QFETCH(int, nearestOrder);
+
+    const RunLookOut run(slits.toStdString(), slits.toDouble(), frequency);
+    const LookOut look = run.at(column);
+    QCOMPARE(look.column, column);
+    QCOMPARE(look.pairs, slits.toInt() - 1);
+    QVERIFY2(std::abs(degrees(look.meanStep) - stepDegrees) <= 0.01, qPrintable(QString::number(degrees(look.meanStep))));
+    QVERIFY2(std::abs(degrees(look.stepSpread) - spreadDegrees) <= 0.01,
+             qPrintable(QString::number(degrees(look.stepSpread))));
+    QVERIFY(std::abs(look.waves - stepDegrees / 360.0) <= 0.01 / 360.0);
+    QVERIFY2(std::abs(look.intensity * 100.0 - intensityPercent) <= 0.05,
+             qPrintable(QString::number(look.intensity * 100.0)));
+    // The chain the panel draws is the run's own for that column.
+    QCOMPARE(look.chain, PhasorChain(column, slits.toDouble(), frequency, PhasorLength(slits.toStdString())));
+    QVERIFY(look.nearest);
+    if (nearestOrder != kHalfway)
+        QCOMPARE(look.nearest->m, nearestOrder);
+}
+
+// d sin(theta) = m lambda from the slits' middle: the order's column lies at
+// P0 - D tan(theta). The mean of the pairs' path differences differs from it
+// in the third order of the slits' width over D, by less than 0.01 twips.
+void TestLookOut::ordersFollowTheGratingEquation_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<int>("highest");
+    QTest::addColumn<int>("lowest");
+
+    QTest::newRow("2 slits, f 20") << "2" << 20.0 << 3 << -1;
+    QTest::newRow("4 slits, f 200") << "4" << 200.0 << 34 << -10;
+    QTest::newRow("20 slits, f 5") << "20" << 5.0 << 0 << 0;
+    QTest::newRow("20 slits, f 45") << "20" << 45.0 << 8 << -1;
+}
+
+void TestLookOut::ordersFollowTheGratingEquation()
+{
+    QFETCH(QString, slits);
+    QFETCH(double, frequency);
+    QFETCH(int, highest);
+    QFETCH(int, lowest);
+
+    const RunLookOut run(slits.toStdString(), slits.toDouble(), frequency);
+    const double middle = 9000.0 + kSpacing * (slits.toInt() - 1) / 2.0;
+    const double wavelength = 2.0 * std::numbers::pi / frequency;
+    const std::vector<Order> &orders = run.orders();
+    QVERIFY(!orders.empty());
+    QCOMPARE(orders.front().m, highest);
+    QCOMPARE(orders.back().m, lowest);
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        const Order &order = orders[i];
+        QCOMPARE(order.m, highest - static_cast<int>(i));
+        const double expected = middle - kD * std::tan(std::asin(order.m * wavelength / kSpacing));
+        QVERIFY2(std::abs(order.column - expected) < 0.01, qPrintable(QString::number(order.m)));
+        QVERIFY(order.column >= scene::kFirstColumn && order.column <= scene::kLastColumn);
+        // On its column the look-out is on the order.
+        const LookOut look = run.at(order.column);
+        QVERIFY(std::abs(look.waves - order.m) < 1e-6);
+        QCOMPARE(look.nearest->m, order.m);
+    }
+    // The next orders out lie off the screen.
+    const double beyondLeft = middle - kD * std::tan(std::asin((highest + 1) * wavelength / kSpacing));
+    const double beyondRight = middle - kD * std::tan(std::asin((lowest - 1) * wavelength / kSpacing));
+    QVERIFY(beyondLeft < scene::kFirstColumn);
+    QVERIFY(beyondRight > scene::kLastColumn);
+}
+
+void TestLookOut::nearestOrderIsTheNearerColumn()
+{
+    // 2 slits at f = 20: m = 1 at 6420.47, m = 2 at 3790.9.
+    const RunLookOut run("2", 2.0, 20.0);
+    const LookOut nearerOne = run.at(5200.0);
+    QCOMPARE(nearerOne.nearest->m, 1);
+    QVERIFY(std::abs(nearerOne.nearest->column - 6420.47) < 0.01);
+    const LookOut nearerTwo = run.at(5000.0);
+    QCOMPARE(nearerTwo.nearest->m, 2);
+    // Between the last order on the screen and the next one off it, the
+    // nearer is named, though it is not marked: m = 3 at 1161, m = 4 at -1468.
+    QCOMPARE(run.at(0.0).nearest->m, 3);
+    const RunLookOut four("4", 4.0, 200.0);
+    const LookOut edge = four.at(11950.0);
+    QVERIFY(edge.nearest->column > scene::kLastColumn);
+    QCOMPARE(edge.nearest->m, four.orders().back().m - 1);
+}
+
+void TestLookOut::pathDifferenceWithoutCancellation()
+{
+    // Against the difference of the two distances in long double, which has
+    // the digits that cancel in double to spare.
+    for (const double P : {0.0, 5000.0, 9050.0, 9050.5, 11950.0}) {
+        for (const int J : {0, 1, 18}) {
+            const auto far = [P](int slit) {
+                const long double dx = 9000.0L + 100.0L * slit - P;
+                return std::sqrt(dx * dx + 837000.0L * 837000.0L);
+            };
+            const auto expected = static_cast<double>(far(J + 1) - far(J));
+            QVERIFY2(std::abs(pathDifference(J, P) - expected) < 1e-12, qPrintable(QString::number(P)));
+        }
+    }
+    QCOMPARE(pathDifference(0, 9050.0), 0.0);
+}
+
+void TestLookOut::brightestBarIsTheRunsOwn()
+{
+    // Two slits, midway: both phasors in line, 400 twips, the brightest there is.
+    const RunLookOut two("2", 2.0, 20.0);
+    QVERIFY(std::abs(two.largestRawIntensity() - 160000.0) < 1e-6);
+    QVERIFY(std::abs(two.tallestBar() - 1920.0) < 1e-6);
+    QVERIFY(std::abs(two.at(9050.0).intensity - 1.0) < 1e-12);
+    // Its largest is the largest of the bars the run draws.
+    const RunLookOut grating("20", 20.0, 15.0);
+    double largest = 0.0;
+    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
+        const std::vector<ChainPoint> chain = PhasorChain(P, 20.0, 15.0, 60.0);
+        largest = std::max(largest, RawIntensity(chain.front(), chain.back()));
+    }
+    QCOMPARE(grating.largestRawIntensity(), largest);
+    QVERIFY(std::abs(grating.at(3466.0).intensity - 1.0) < 1e-12);
+}
+
+void TestLookOut::storesThatNoHandlerWrites_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<double>("count");
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<int>("points");
+
+    QTest::newRow("no slits") << "" << 0.0 << 20.0 << 1;
+    QTest::newRow("one slit") << "1" << 1.0 << 20.0 << 2;
+    QTest::newRow("frequency 0") << "4" << 4.0 << 0.0 << 5;
+    QTest::newRow("frequency not a number") << "4" << 4.0 << std::nan("") << 5;
+}
+
+void TestLookOut::storesThatNoHandlerWrites()
+{
+    QFETCH(QString, slits);
+    QFETCH(double, count);
+    QFETCH(double, frequency);
+    QFETCH(int, points);
+
+    // Nothing to step between, or no wavelength: a chain, but no step and no order.
+    const RunLookOut run(slits.toStdString(), count, frequency);
+    const LookOut look = run.at(5000.0);
+    QCOMPARE(static_cast<int>(look.chain.size()), points);
+    QCOMPARE(look.pairs, 0);
+    QVERIFY(!look.nearest);
+    QVERIFY(run.orders().empty());
+    QVERIFY(look.intensity >= 0.0 && look.intensity <= 1.0);
+}
+
+QTEST_APPLESS_MAIN(TestLookOut)
+#include "test_look_out.moc"
