@@ -200,6 +200,13 @@ QPalette designPalette()
     return palette;
 }
 
+QFont smallFont(double zoom)
+{
+    QFont font = makeFont(kSmallFont);
+    font.setPixelSize(zoomedPixelSize(kSmallFont.pixelSize, zoom));
+    return font;
+}
+
 Controls createControls(QWidget *window)
 {
     Controls c;

@@ -40,6 +40,10 @@ void installFontSubstitutes();
 // light grey. Every role is set, so none falls back to the system's.
 QPalette designPalette();
 
+// The design's small face (the option frame's caption) at a zoom, for what
+// the window shows beside the design: the look-out and the orders' labels.
+QFont smallFont(double zoom);
+
 // Creates every control as a child of `window`, in design order, and fixes
 // stacking and tab order.
 Controls createControls(QWidget *window);

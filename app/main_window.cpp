@@ -8,6 +8,8 @@
 #include "drawing_surface.h"
 #include "frequency.h"
 #include "held_input.h"
+#include "look_out_panel.h"
+#include "order_marks.h"
 #include "picture_file.h"
 #include "slit_count.h"
 #include "slow_down.h"
@@ -30,6 +32,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -41,6 +44,15 @@
 #include <utility>
 
 namespace korvane {
+
+namespace {
+
+// The look-out answers over the profile up to its tallest bar, and never
+// over less than this, so that a dim profile can be looked at too (twips).
+constexpr double kLowestProfile = 600.0;
+constexpr double kProfileMargin = 150.0;
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
@@ -55,9 +67,15 @@ MainWindow::MainWindow(QWidget *parent)
     // Made first, so every control stacks in front of the drawing.
     surface_ = new DrawingSurface(this);
     surface_->move(0, 0);
+    surface_->setMouseTracking(true);
+    // Over the picture, under the controls.
+    marks_ = new OrderMarks(this);
+    marks_->place(1.0, QPoint());
     controls_ = createControls(this);
     nameForAccessibility(controls_, *surface_);
     connectHandlers();
+    // Over everything, the controls included.
+    lookOut_ = new LookOutPanel(this);
     style_ = new ZoomStyle;
     style_->setParent(this);
     const QList<QWidget *> children = findChildren<QWidget *>();
@@ -77,6 +95,7 @@ MainWindow::MainWindow(QWidget *parent)
                                      [this] { command([this] { zoomOut(); }); },
                                      [this] { command([this] { actualSize(); }); },
                                      [this](bool on) { command([this, on] { setFullScreenView(on); }); },
+                                     [this](bool on) { command([this, on] { setShowMaxima(on); }); },
                                      [this] { command([this] { copyPicture(); }); },
                                      [this] { command([this] { savePictureAs(); }); },
                                      [this] { command([this] { showAbout(this); }); },
@@ -184,6 +203,10 @@ void MainWindow::applyZoom(double zoom, QPoint offset)
     zoomControls(this, zoom, offset);
     surface_->move(offset);
     surface_->setZoom(zoom);
+    marks_->place(zoom, offset);
+    // The pointer now stands over another column; the next move shows it.
+    lookOut_->hide();
+    lookOut_->setZoom(zoom);
 }
 
 void MainWindow::zoomIn()
@@ -263,6 +286,22 @@ void MainWindow::changeEvent(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == surface_ && event->type() == QEvent::MouseMove)
+        lookAt(static_cast<QMouseEvent *>(event)->position());
+    if (watched == surface_ && event->type() == QEvent::Leave)
+        lookOut_->hide();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+        // Any key or click puts the look-out away, wherever in the window.
+        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
+            lookOut_->hide();
+        break;
+    default:
+        break;
+    }
     if (event->type() != QEvent::Wheel || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto *wheel = static_cast<QWheelEvent *>(event);
@@ -284,7 +323,37 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 
 QImage MainWindow::picture()
 {
+    // The look-out is about the picture, not in it.
+    lookOut_->hide();
     return grab().toImage();
+}
+
+void MainWindow::setShowMaxima(bool on)
+{
+    showMaxima_ = on;
+    menu_->showMaximaAction()->setChecked(on);
+    marks_->setVisible(on && runOnScreen_.has_value());
+}
+
+void MainWindow::lookAt(QPointF position)
+{
+    if (!runOnScreen_ || running_) {
+        lookOut_->hide();
+        return;
+    }
+    // The surface's logical pixels are the design's at the zoom.
+    const double x = position.x() / zoom_ * kTwipsPerPixel;
+    const double y = position.y() / zoom_ * kTwipsPerPixel;
+    // The screen line with the profile above it and the orders' marks below.
+    const double below = marks_->height() / zoom_ * kTwipsPerPixel;
+    const double above = std::max(runOnScreen_->tallestBar(), kLowestProfile) + kProfileMargin;
+    const double column = std::round(x);
+    if (column < scene::kFirstColumn || column > scene::kLastColumn || y < scene::kScreenY - above
+        || y > scene::kScreenY + below) {
+        lookOut_->hide();
+        return;
+    }
+    lookOut_->showAt(*runOnScreen_, runOnScreen_->at(column), surface_->mapTo(this, position.toPoint()));
 }
 
 void MainWindow::copyPicture()
@@ -327,7 +396,15 @@ void MainWindow::cmdStartClick()
     running_ = true;
     {
         HeldInput held;
-        lastRun_ = RunAnimation(storedRunParameters(controls_), *surface_, *runClock_, frameInterval());
+        // The run paints the scene over: what was said about the last one goes.
+        runOnScreen_.reset();
+        lookOut_->hide();
+        marks_->hide();
+        const RunParameters parameters = storedRunParameters(controls_);
+        lastRun_ = RunAnimation(parameters, *surface_, *runClock_, frameInterval());
+        runOnScreen_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
+        marks_->setOrders(runOnScreen_->orders());
+        marks_->setVisible(showMaxima_);
         ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
         running_ = false;
         if (closePending_) {

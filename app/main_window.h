@@ -7,6 +7,7 @@
 
 #include "animation_run.h"
 #include "design.h"
+#include "look_out.h"
 #include "pacer.h"
 
 #include <QImage>
@@ -22,6 +23,8 @@ namespace korvane {
 
 class DrawingSurface;
 class DroppedInput;
+class LookOutPanel;
+class OrderMarks;
 class WindowMenu;
 class ZoomStyle;
 
@@ -68,6 +71,15 @@ public:
     // Asks for a file and writes the picture there; says why when it cannot.
     void savePictureAs();
 
+    // The finished run whose profile is on screen, until the next run paints
+    // the scene over; none before the first.
+    const std::optional<RunLookOut> &runOnScreen() const { return runOnScreen_; }
+    // The panel that looks closer at the column under the pointer.
+    const LookOutPanel &lookOut() const { return *lookOut_; }
+    // The orders' ticks under the screen line, asked for in the menu.
+    void setShowMaxima(bool on);
+    const OrderMarks &orderMarks() const { return *marks_; }
+
 signals:
     // After each Start run, once its held input has been handed back.
     void runFinished();
@@ -100,6 +112,9 @@ private:
     void applyZoom(double zoom, QPoint offset);
     bool fitsScreen(double zoom) const;
     void fitFullScreen();
+    // The look-out for the pointer at `position` on the surface, or none
+    // when it is not over the screen line or the profile of a finished run.
+    void lookAt(QPointF position);
 
     DrawingSurface *surface_ = nullptr;
     Controls controls_;
@@ -121,6 +136,11 @@ private:
     WindowMenu *menu_ = nullptr;
     ZoomStyle *style_ = nullptr;
     std::vector<std::function<void()>> afterRun_;
+
+    std::optional<RunLookOut> runOnScreen_;
+    LookOutPanel *lookOut_ = nullptr;
+    OrderMarks *marks_ = nullptr;
+    bool showMaxima_ = false;
 };
 
 } // namespace korvane

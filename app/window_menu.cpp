@@ -32,6 +32,12 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     connect(fullScreen_, &QAction::triggered, this, std::move(commands.fullScreen));
     menu_->addAction(fullScreen_);
     menu_->addSeparator();
+    // Off at start: the design's picture has no marks of its own.
+    showMaxima_ = add(tr("Show maxima"), {}, {});
+    showMaxima_->setCheckable(true);
+    connect(showMaxima_, &QAction::toggled, this, std::move(commands.showMaxima));
+    menu_->addAction(showMaxima_);
+    menu_->addSeparator();
     menu_->addAction(
         add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy), std::move(commands.copyPicture)));
     menu_->addAction(

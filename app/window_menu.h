@@ -3,7 +3,8 @@
 #pragma once
 
 // The window's context menu and its keyboard shortcuts, which work with the
-// menu closed too: zoom, full screen, copying and saving the picture, About.
+// menu closed too: zoom, full screen, the orders' marks, copying and saving
+// the picture, About.
 
 #include <QObject>
 
@@ -26,6 +27,7 @@ public:
         std::function<void()> zoomOut;
         std::function<void()> actualSize;
         std::function<void(bool)> fullScreen;
+        std::function<void(bool)> showMaxima;
         std::function<void()> copyPicture;
         std::function<void()> savePicture;
         std::function<void()> about;
@@ -41,6 +43,7 @@ public:
     void setZoom(double zoom);
     // Full screen is ticked, and Esc leaves it, only while it is on.
     void showFullScreen(bool on);
+    QAction *showMaximaAction() const { return showMaxima_; }
 
 private:
     QAction *add(const QString &text, QList<QKeySequence> keys, std::function<void()> command);
@@ -49,6 +52,7 @@ private:
     QMenu *menu_;
     QAction *fullScreen_ = nullptr;
     QAction *leaveFullScreen_ = nullptr;
+    QAction *showMaxima_ = nullptr;
 };
 
 } // namespace korvane

@@ -442,6 +442,8 @@ void TestMainWindow::accessibleNames_data()
     QTest::newRow("frequency bar, 2 to 4 slits") << "HScrollKmitočet" << "Frequency, for 2 to 4 slits";
     QTest::newRow("frequency bar, 20 slits") << "HScrollKmitocet20" << "Frequency, for 20 slits";
     QTest::newRow("option 2") << "op2" << "2 slits";
+    QTest::newRow("look-out") << "lookOut" << "Look-out";
+    QTest::newRow("orders' marks") << "orderMarks" << "Orders of the grating equation";
     QTest::newRow("option 20") << "op20" << "20 slits, a grating";
     QTest::newRow("read-out") << "nRelKmitočet" << "Number of wavelengths per slit spacing";
     QTest::newRow("grating picture") << "Picture2" << "Grating picture";
@@ -471,7 +473,8 @@ void TestMainWindow::everyControlHasItsOwnAccessibleName()
         QVERIFY2(!names.contains(name), qPrintable(name));
         names.insert(name);
     }
-    QCOMPARE(names.size(), 23); // 21 controls, the drawing surface and the window menu
+    // 21 controls, the drawing surface, the window menu, the look-out and the orders' marks
+    QCOMPARE(names.size(), 25);
     QVERIFY(!QAccessible::queryAccessibleInterface(control<QWidget>(*window_, "Picture2"))
                  ->text(QAccessible::Description)
                  .isEmpty());

@@ -167,6 +167,41 @@
     </message>
 </context>
 <context>
+    <name>LookOut</name>
+    <message>
+        <source>Slits: %1   Frequency: %2</source>
+        <translation>Štěrbiny: %1   Frekvence: %2</translation>
+    </message>
+    <message>
+        <source>Column x = %1 twips</source>
+        <extracomment>A column of the screen line, by its x in twips.</extracomment>
+        <translation>Sloupec x = %1 twipů</translation>
+    </message>
+    <message>
+        <source>Phase step: %1° = %2 λ</source>
+        <extracomment>%1 in degrees, %2 in wavelengths (lambda) of path difference.</extracomment>
+        <translation>Fázový posun: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Mean phase step: %1° = %2 λ</source>
+        <translation>Střední fázový posun: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Steps differ by up to ±%1° (finite distance)</source>
+        <extracomment>The screen is not infinitely far, so each pair of neighbouring slits has a slightly different step.</extracomment>
+        <translation>Posuny se liší až o ±%1° (konečná vzdálenost)</translation>
+    </message>
+    <message>
+        <source>Intensity: %1 % of the run&apos;s largest</source>
+        <translation>Intenzita: %1 % největší v tomto běhu</translation>
+    </message>
+    <message>
+        <source>Nearest order m = %1 at x = %2, %3 twips away</source>
+        <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
+        <translation>Nejbližší řád m = %1 v x = %2, vzdálen %3 twipů</translation>
+    </message>
+</context>
+<context>
     <name>NoDisplay</name>
     <message>
         <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
@@ -182,6 +217,13 @@
     <message>
         <source>It is not a file.</source>
         <translation>Není to soubor.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
+    <message>
+        <source>Look-out</source>
+        <translation>Pohled zblízka</translation>
     </message>
 </context>
 <context>
@@ -202,6 +244,13 @@
         <translation>Obrázek se nepodařilo uložit jako %1.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::OrderMarks</name>
+    <message>
+        <source>Orders of the grating equation</source>
+        <translation>Řády mřížkové rovnice</translation>
     </message>
 </context>
 <context>
@@ -245,6 +294,10 @@
     <message>
         <source>Menu</source>
         <translation>Nabídka</translation>
+    </message>
+    <message>
+        <source>Show maxima</source>
+        <translation>Zobrazit maxima</translation>
     </message>
 </context>
 </TS>

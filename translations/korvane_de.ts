@@ -167,6 +167,41 @@
     </message>
 </context>
 <context>
+    <name>LookOut</name>
+    <message>
+        <source>Slits: %1   Frequency: %2</source>
+        <translation>Spalte: %1   Frequenz: %2</translation>
+    </message>
+    <message>
+        <source>Column x = %1 twips</source>
+        <extracomment>A column of the screen line, by its x in twips.</extracomment>
+        <translation>Schirmposition x = %1 Twips</translation>
+    </message>
+    <message>
+        <source>Phase step: %1° = %2 λ</source>
+        <extracomment>%1 in degrees, %2 in wavelengths (lambda) of path difference.</extracomment>
+        <translation>Phasenschritt: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Mean phase step: %1° = %2 λ</source>
+        <translation>Mittlerer Phasenschritt: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Steps differ by up to ±%1° (finite distance)</source>
+        <extracomment>The screen is not infinitely far, so each pair of neighbouring slits has a slightly different step.</extracomment>
+        <translation>Schritte weichen bis ±%1° ab (endlicher Abstand)</translation>
+    </message>
+    <message>
+        <source>Intensity: %1 % of the run&apos;s largest</source>
+        <translation>Intensität: %1 % der größten dieses Laufs</translation>
+    </message>
+    <message>
+        <source>Nearest order m = %1 at x = %2, %3 twips away</source>
+        <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
+        <translation>Nächste Ordnung m = %1 bei x = %2, %3 Twips entfernt</translation>
+    </message>
+</context>
+<context>
     <name>NoDisplay</name>
     <message>
         <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
@@ -182,6 +217,13 @@
     <message>
         <source>It is not a file.</source>
         <translation>Das ist keine Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
+    <message>
+        <source>Look-out</source>
+        <translation>Nahansicht</translation>
     </message>
 </context>
 <context>
@@ -202,6 +244,13 @@
         <translation>Das Bild konnte nicht als %1 gespeichert werden.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::OrderMarks</name>
+    <message>
+        <source>Orders of the grating equation</source>
+        <translation>Ordnungen der Gittergleichung</translation>
     </message>
 </context>
 <context>
@@ -245,6 +294,10 @@
     <message>
         <source>Menu</source>
         <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Show maxima</source>
+        <translation>Maxima zeigen</translation>
     </message>
 </context>
 </TS>

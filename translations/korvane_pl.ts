@@ -167,6 +167,41 @@
     </message>
 </context>
 <context>
+    <name>LookOut</name>
+    <message>
+        <source>Slits: %1   Frequency: %2</source>
+        <translation>Szczeliny: %1   Częstotliwość: %2</translation>
+    </message>
+    <message>
+        <source>Column x = %1 twips</source>
+        <extracomment>A column of the screen line, by its x in twips.</extracomment>
+        <translation>Kolumna x = %1 twipów</translation>
+    </message>
+    <message>
+        <source>Phase step: %1° = %2 λ</source>
+        <extracomment>%1 in degrees, %2 in wavelengths (lambda) of path difference.</extracomment>
+        <translation>Krok fazy: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Mean phase step: %1° = %2 λ</source>
+        <translation>Średni krok fazy: %1° = %2 λ</translation>
+    </message>
+    <message>
+        <source>Steps differ by up to ±%1° (finite distance)</source>
+        <extracomment>The screen is not infinitely far, so each pair of neighbouring slits has a slightly different step.</extracomment>
+        <translation>Kroki różnią się do ±%1° (skończona odległość)</translation>
+    </message>
+    <message>
+        <source>Intensity: %1 % of the run&apos;s largest</source>
+        <translation>Natężenie: %1 % największego w tym przebiegu</translation>
+    </message>
+    <message>
+        <source>Nearest order m = %1 at x = %2, %3 twips away</source>
+        <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
+        <translation>Najbliższy rząd m = %1 przy x = %2, %3 twipów dalej</translation>
+    </message>
+</context>
+<context>
     <name>NoDisplay</name>
     <message>
         <source>korvane: no display to open the window on (DISPLAY is not set); run it from a desktop session, or headless with: xvfb-run -a %1</source>
@@ -182,6 +217,13 @@
     <message>
         <source>It is not a file.</source>
         <translation>To nie jest plik.</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
+    <message>
+        <source>Look-out</source>
+        <translation>Widok z bliska</translation>
     </message>
 </context>
 <context>
@@ -202,6 +244,13 @@
         <translation>Nie udało się zapisać obrazu jako %1.
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::OrderMarks</name>
+    <message>
+        <source>Orders of the grating equation</source>
+        <translation>Rzędy równania siatki</translation>
     </message>
 </context>
 <context>
@@ -245,6 +294,10 @@
     <message>
         <source>Menu</source>
         <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Show maxima</source>
+        <translation>Pokaż maksima</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#include "look_out_panel.h"
+
+#include "design.h"
+#include "look_out_view.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace korvane {
+
+namespace {
+
+// Logical pixels at 100 %: the margin, the side of the chain's square, and
+// how far the panel keeps from the pointer, clear of its arrow.
+constexpr int kMargin = 6;
+constexpr int kChainSide = 120;
+constexpr int kPointerGap = 16;
+// The lines above the chain: the run and the column.
+constexpr int kLinesAbove = 2;
+const QColor kResultant(0xC0, 0x00, 0x00);
+
+} // namespace
+
+LookOutPanel::LookOutPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("lookOut"));
+    setAccessibleName(tr("Look-out"));
+    // It follows the pointer: the pointer's events go to what lies under it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setZoom(1.0);
+    hide();
+}
+
+void LookOutPanel::setZoom(double zoom)
+{
+    zoom_ = zoom;
+    font_ = smallFont(zoom);
+    boldFont_ = font_;
+    boldFont_.setBold(true);
+}
+
+int LookOutPanel::lineHeight() const
+{
+    return QFontMetrics(boldFont_).height();
+}
+
+QRect LookOutPanel::chainArea() const
+{
+    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
+    const int side = static_cast<int>(std::lround(kChainSide * zoom_));
+    const int top = margin + kLinesAbove * lineHeight() + margin;
+    return {(width() - side) / 2, top, side, side};
+}
+
+void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint pointer)
+{
+    lines_ = lookOutLines(run, look);
+    look_ = look;
+    longest_ = PhasorCount(run.slitCount()) * PhasorLength(run.slitCountText());
+
+    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
+    int textWidth = 0;
+    for (qsizetype i = 0; i < lines_.size(); ++i)
+        textWidth = std::max(textWidth, QFontMetrics(i == 0 ? boldFont_ : font_).horizontalAdvance(lines_[i]));
+    const int side = static_cast<int>(std::lround(kChainSide * zoom_));
+    const QSize size(std::max(textWidth, side) + 2 * margin,
+                     static_cast<int>(lines_.size()) * lineHeight() + side + 4 * margin);
+
+    // Right of and below the pointer; where that leaves the window, on the other side.
+    const int gap = static_cast<int>(std::lround(kPointerGap * zoom_));
+    const QSize room = parentWidget()->size();
+    int x = pointer.x() + gap;
+    if (x + size.width() > room.width())
+        x = pointer.x() - gap - size.width();
+    int y = pointer.y() + gap;
+    if (y + size.height() > room.height())
+        y = pointer.y() - gap - size.height();
+    x = std::clamp(x, 0, std::max(0, room.width() - size.width()));
+    y = std::clamp(y, 0, std::max(0, room.height() - size.height()));
+
+    setGeometry(QRect(QPoint(x, y), size));
+    setAccessibleDescription(lines_.join(QLatin1Char('\n')));
+    raise();
+    show();
+    update();
+}
+
+void LookOutPanel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor ink = palette().color(QPalette::Text);
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+    painter.setPen(ink);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
+    const QRect area = chainArea();
+    int y = margin;
+    for (qsizetype i = 0; i < lines_.size(); ++i) {
+        if (i == kLinesAbove)
+            y = area.bottom() + 1 + margin;
+        painter.setFont(i == 0 ? boldFont_ : font_);
+        painter.drawText(QRect(margin, y, width() - 2 * margin, lineHeight()), Qt::AlignLeft | Qt::AlignVCenter,
+                         lines_[i]);
+        y += lineHeight();
+    }
+    drawLookOutChain(painter, area, look_, longest_, {ink, kResultant}, zoom_);
+}
+
+} // namespace korvane

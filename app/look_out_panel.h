@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#pragma once
+
+// The small panel that follows the pointer over the finished profile: the
+// look-out of the column under it, its chain drawn large, and its numbers,
+// which are also what a screen reader hears. It lies over the picture and
+// is no part of it.
+
+#include "look_out.h"
+
+#include <QFont>
+#include <QStringList>
+#include <QWidget>
+
+namespace korvane {
+
+class LookOutPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LookOutPanel(QWidget *parent);
+
+    // Text and chain grow with the window's zoom.
+    void setZoom(double zoom);
+    // Shows the look-out beside `pointer` (in the parent's coordinates),
+    // moved so that it stays whole inside the parent.
+    void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer);
+    const QStringList &lines() const { return lines_; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect chainArea() const;
+    int lineHeight() const;
+
+    double zoom_ = 1.0;
+    QFont font_;
+    QFont boldFont_;
+    QStringList lines_;
+    LookOut look_;
+    double longest_ = 0.0;
+};
+
+} // namespace korvane
