@@ -2,14 +2,16 @@
 // Copyright (C) 2026 The Korvane developers
 // Prints what a Start run costs on this machine: whole runs without pause per
 // slit count, the model alone, one incident-wave strip, runs at a zoom, a
-// finished picture drawn again for a new zoom and what keeping it costs, and
-// how faithfully a paced run keeps its pause. One line per figure, each the
+// finished picture drawn again for a new zoom and what keeping it costs, one
+// look-out at the pointer, and how faithfully a paced run keeps its pause. One line per figure, each the
 // median of several.
 //
 //   build/bench/bench_run [repeats]      (offscreen unless QT_QPA_PLATFORM is set)
 
 #include "design.h"
 #include "drawing_surface.h"
+#include "look_out.h"
+#include "look_out_panel.h"
 #include "main_window.h"
 #include "phasor_model.h"
 #include "value_stores.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -205,6 +208,35 @@ int main(int argc, char *argv[])
             return stripMs;
         });
         std::printf("one incident-wave strip: %.2f ms (median of 51)\n", ms);
+    }
+
+    // One look-out as a move of the pointer makes it: computed for the column
+    // and painted, at 51 columns across the screen; and what a finished run
+    // costs it once, finding the run's brightest column.
+    for (const SlitCount &count : kSlitCounts) {
+        const double f = std::string(count.text) == "20" ? 15.0 : 20.0;
+        const double N = std::atof(count.text);
+        const double onceMs = medianOf(repeats, [&] {
+            const Clock::time_point start = Clock::now();
+            const RunLookOut run(count.text, N, f);
+            const double ms = msSince(start);
+            // Keeps the search from being optimised away.
+            if (run.largestRawIntensity() < 0.0)
+                std::puts("");
+            return ms;
+        });
+        const RunLookOut run(count.text, N, f);
+        LookOutPanel panel(&window);
+        std::vector<double> each;
+        for (int column = 0; column <= 11950; column += 239) {
+            const Clock::time_point start = Clock::now();
+            panel.showAt(run, run.at(column), QPoint(300, 420));
+            QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+            panel.render(&image);
+            each.push_back(msSince(start));
+        }
+        std::printf("look-out, %s slits: %.3f ms to compute and draw one (median of 51 columns), %.1f ms once a run\n",
+                    count.text, median(each), onceMs);
     }
 
     // Pause accuracy at the 100th position of the slow-down bar, 4 slits.
