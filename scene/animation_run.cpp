@@ -101,7 +101,7 @@ float twips(double value)
 } // namespace
 
 RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
-                   std::chrono::nanoseconds frameInterval)
+                       std::chrono::nanoseconds frameInterval)
 {
     const QColor back = DrawingSurface::kBackColour;
     const QColor ink = surface.foregroundColour();

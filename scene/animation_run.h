@@ -34,6 +34,6 @@ struct RunReport {
 // letting the toolkit paint but handle no input. Returns when the sweep is
 // done; the Start handler then writes the relative frequency.
 RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
-                   std::chrono::nanoseconds frameInterval);
+                       std::chrono::nanoseconds frameInterval);
 
 } // namespace korvane
