@@ -14,6 +14,10 @@ namespace {
 // screen 837000 twips away, short of those beyond 84 degrees.
 constexpr double kOrderSearch = 1e7;
 constexpr int kBisections = 100;
+// More orders than the screen has pixels cannot be told apart; only a
+// frequency that no scroll bar gives comes near either bound.
+constexpr double kMostOrders = 1000.0;
+constexpr double kHighestOrder = 1e6;
 
 } // namespace
 
@@ -49,9 +53,11 @@ RunLookOut::RunLookOut(std::string_view slitCountText, double slitCount, double 
     const auto last = static_cast<double>(scene::kLastColumn);
     // The mean path difference falls from left to right, so the orders run
     // from the highest at the left edge down to the lowest at the right.
-    const auto highest = static_cast<int>(std::floor(meanPathDifference(first) / wavelength));
-    const auto lowest = static_cast<int>(std::ceil(meanPathDifference(last) / wavelength));
-    for (int m = highest; m >= lowest; --m)
+    const double highest = std::floor(meanPathDifference(first) / wavelength);
+    const double lowest = std::ceil(meanPathDifference(last) / wavelength);
+    if (!(highest - lowest < kMostOrders))
+        return;
+    for (auto m = static_cast<int>(highest); m >= static_cast<int>(lowest); --m)
         if (const std::optional<double> column = orderColumn(m, first, last))
             orders_.push_back({m, *column});
 }
@@ -92,6 +98,8 @@ LookOut RunLookOut::at(double column) const
     for (int J = 0; J < look.pairs; ++J)
         look.stepSpread = std::max(look.stepSpread, std::abs(frequency_ * pathDifference(J, column) - look.meanStep));
     look.waves = look.meanStep / (2.0 * std::numbers::pi);
+    if (!(std::abs(look.waves) < kHighestOrder))
+        return look;
 
     // The nearest order is one of the two whose path differences enclose this one.
     const auto below = static_cast<int>(std::floor(look.waves));
