@@ -94,6 +94,8 @@ private slots:
     void keptInsideTheWindow();
     void growsWithTheZoom();
     void maximaOnRequest();
+    void marksFollowTheZoom_data();
+    void marksFollowTheZoom();
     void marksAtTheOrders_data();
     void marksAtTheOrders();
 };
@@ -303,6 +305,33 @@ void TestLookOutPanel::maximaOnRequest()
     w.window->controls().cmdStart->click();
     QCoreApplication::processEvents();
     QVERIFY(w.picture() == design);
+}
+
+void TestLookOutPanel::marksFollowTheZoom_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QRect>("under");
+
+    // From the screen line's row (6500 twips, 433 1/3 pixels at 100 %) across the picture.
+    QTest::newRow("100 %") << 1.0 << QPoint() << QRect(0, 433, 840, 0);
+    QTest::newRow("150 %") << 1.5 << QPoint() << QRect(0, 650, 1260, 0);
+    QTest::newRow("200 %, full screen's corner") << 2.0 << QPoint(40, 12) << QRect(40, 878, 1680, 0);
+}
+
+void TestLookOutPanel::marksFollowTheZoom()
+{
+    QFETCH(double, zoom);
+    QFETCH(QPoint, offset);
+    QFETCH(QRect, under);
+    QWidget window;
+    OrderMarks marks(&window);
+    marks.place(1.0, QPoint());
+    const int depthAt100 = marks.height();
+    marks.place(zoom, offset);
+    QCOMPARE(marks.pos(), under.topLeft());
+    QCOMPARE(marks.width(), under.width());
+    QVERIFY(std::abs(marks.height() - zoom * depthAt100) <= 2.0);
 }
 
 void TestLookOutPanel::marksAtTheOrders_data()
