@@ -346,7 +346,8 @@ void MainWindow::lookAt(QPointF position)
     const double y = position.y() / zoom_ * kTwipsPerPixel;
     // The screen line with the profile above it and the orders' marks below.
     const double below = marks_->height() / zoom_ * kTwipsPerPixel;
-    const double above = std::max(runOnScreen_->tallestBar(), kLowestProfile) + kProfileMargin;
+    // The lowest first: a bar that is not a number (a damaged store's) leaves it.
+    const double above = std::max(kLowestProfile, runOnScreen_->tallestBar()) + kProfileMargin;
     const double column = std::round(x);
     if (column < scene::kFirstColumn || column > scene::kLastColumn || y < scene::kScreenY - above
         || y > scene::kScreenY + below) {
