@@ -36,16 +36,6 @@ RunLookOut::RunLookOut(std::string_view slitCountText, double slitCount, double 
     , phasorLength_(PhasorLength(slitCountText))
     , phasors_(PhasorCount(slitCount))
 {
-    // The columns and the arithmetic of the run itself, so that its brightest
-    // bar reads 100 %.
-    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
-        const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
-        ChainPoint point = first;
-        for (int J = 0; J < phasors_; ++J)
-            point = PhasorStep(point, J, P, frequency_, phasorLength_);
-        largest_ = std::max(largest_, RawIntensity(first, point));
-    }
-
     if (phasors_ < 2 || !(frequency_ > 0.0) || !std::isfinite(frequency_))
         return;
     const double wavelength = 2.0 * std::numbers::pi / frequency_;
@@ -60,6 +50,24 @@ RunLookOut::RunLookOut(std::string_view slitCountText, double slitCount, double 
     for (auto m = static_cast<int>(highest); m >= static_cast<int>(lowest); --m)
         if (const std::optional<double> column = orderColumn(m, first, last))
             orders_.push_back({m, *column});
+}
+
+double RunLookOut::largestRawIntensity() const
+{
+    if (largest_)
+        return *largest_;
+    // The columns and the arithmetic of the run itself, so that its brightest
+    // bar reads 100 %.
+    double largest = 0.0;
+    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
+        const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
+        ChainPoint point = first;
+        for (int J = 0; J < phasors_; ++J)
+            point = PhasorStep(point, J, P, frequency_, phasorLength_);
+        largest = std::max(largest, RawIntensity(first, point));
+    }
+    largest_ = largest;
+    return largest;
 }
 
 double RunLookOut::meanPathDifference(double P) const
@@ -88,8 +96,8 @@ LookOut RunLookOut::at(double column) const
     LookOut look;
     look.column = column;
     look.chain = PhasorChain(column, slitCount_, frequency_, phasorLength_);
-    if (largest_ > 0.0)
-        look.intensity = RawIntensity(look.chain.front(), look.chain.back()) / largest_;
+    if (const double largest = largestRawIntensity(); largest > 0.0)
+        look.intensity = RawIntensity(look.chain.front(), look.chain.back()) / largest;
     if (phasors_ < 2 || !(frequency_ > 0.0) || !std::isfinite(frequency_))
         return look;
 
