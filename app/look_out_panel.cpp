@@ -4,12 +4,12 @@
 
 #include "design.h"
 #include "look_out_view.h"
+#include "zoom.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace korvane {
 
@@ -53,8 +53,8 @@ int LookOutPanel::lineHeight() const
 
 QRect LookOutPanel::chainArea() const
 {
-    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
-    const int side = static_cast<int>(std::lround(kChainSide * zoom_));
+    const int margin = zoomedPixelSize(kMargin, zoom_);
+    const int side = zoomedPixelSize(kChainSide, zoom_);
     const int top = margin + kLinesAbove * lineHeight() + margin;
     return {(width() - side) / 2, top, side, side};
 }
@@ -65,16 +65,16 @@ void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint poi
     look_ = look;
     longest_ = PhasorCount(run.slitCount()) * PhasorLength(run.slitCountText());
 
-    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
+    const int margin = zoomedPixelSize(kMargin, zoom_);
     int textWidth = 0;
     for (qsizetype i = 0; i < lines_.size(); ++i)
         textWidth = std::max(textWidth, QFontMetrics(i == 0 ? boldFont_ : font_).horizontalAdvance(lines_[i]));
-    const int side = static_cast<int>(std::lround(kChainSide * zoom_));
+    const int side = zoomedPixelSize(kChainSide, zoom_);
     const QSize size(std::max(textWidth, side) + 2 * margin,
                      static_cast<int>(lines_.size()) * lineHeight() + side + 4 * margin);
 
     // Right of and below the pointer; where that leaves the window, on the other side.
-    const int gap = static_cast<int>(std::lround(kPointerGap * zoom_));
+    const int gap = zoomedPixelSize(kPointerGap, zoom_);
     const QSize room = parentWidget()->size();
     int x = pointer.x() + gap;
     if (x + size.width() > room.width())
@@ -100,7 +100,7 @@ void LookOutPanel::paintEvent(QPaintEvent *)
     painter.setPen(ink);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    const int margin = static_cast<int>(std::lround(kMargin * zoom_));
+    const int margin = zoomedPixelSize(kMargin, zoom_);
     const QRect area = chainArea();
     int y = margin;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
