@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
+
+#include <utility>
 
 namespace korvane {
 
@@ -33,7 +36,8 @@ bool isUserInput(QEvent::Type type)
     }
 }
 
-HeldInput::HeldInput()
+HeldInput::HeldInput(Passes passes)
+    : passes_(std::move(passes))
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -41,16 +45,44 @@ HeldInput::HeldInput()
 HeldInput::~HeldInput()
 {
     QCoreApplication::instance()->removeEventFilter(this);
-    for (Held &held : held_)
-        if (held.receiver)
+    // Posted in order, calls and events alike: the event queue keeps it.
+    for (Held &held : held_) {
+        if (!held.receiver)
+            continue;
+        if (held.call)
+            QMetaObject::invokeMethod(held.receiver, std::move(held.call), Qt::QueuedConnection);
+        else
             QCoreApplication::postEvent(held.receiver, held.event.release());
+    }
 }
+
+void HeldInput::holdCall(QObject *context, std::function<void()> call)
+{
+    held_.push_back({context, nullptr, std::move(call)});
+}
+
+namespace {
+
+bool movesWithoutButtons(const QEvent *event)
+{
+    return event->type() == QEvent::MouseMove && static_cast<const QMouseEvent *>(event)->buttons() == Qt::NoButton;
+}
+
+} // namespace
 
 bool HeldInput::eventFilter(QObject *watched, QEvent *event)
 {
-    if (!isUserInput(event->type()))
+    // A shortcut override only asks whether a key is a shortcut; the key
+    // itself comes next and is judged then.
+    if (!isUserInput(event->type()) || event->type() == QEvent::ShortcutOverride || passes_(watched, event))
         return false;
-    held_.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+    // A pointer moved about during a long run leaves only where it ended up.
+    if (movesWithoutButtons(event) && !held_.empty() && held_.back().receiver == watched && held_.back().event
+        && movesWithoutButtons(held_.back().event.get())) {
+        held_.back().event.reset(event->clone());
+        return true;
+    }
+    held_.push_back({watched, std::unique_ptr<QEvent>(event->clone()), {}});
     return true;
 }
 

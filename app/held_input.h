@@ -2,17 +2,18 @@
 // Copyright (C) 2026 The Korvane developers
 #pragma once
 
-// Holds back the user's input while a long handler runs and hands it back, in
-// the order it came, when the handler ends. Input from the window system is
-// already kept back by processing events with ExcludeUserInputEvents; this
-// catches input that arrives as posted events (synthesised clicks and keys),
-// which that flag lets through and which would otherwise run a handler nested
-// inside the long one.
+// Holds back the user's input while a Start run lasts and hands it back, in
+// the order it came, when the run ends. The run draws in turns of the event
+// loop, so the input from the window system and the input posted by scripts
+// and tests all pass this filter; what the window lets through (the keys
+// that pause and step the run, the context menu, and while paused whatever
+// does not change the parameters) goes on at once.
 
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,12 +25,21 @@ bool isUserInput(QEvent::Type type);
 class HeldInput : public QObject
 {
 public:
-    HeldInput();
-    // Posts every held event back to its receiver, oldest first.
+    // Says which input goes on at once, for the receiver it is on its way to.
+    using Passes = std::function<bool(QObject *receiver, QEvent *event)>;
+
+    explicit HeldInput(Passes passes);
+    // Posts everything held back to its receiver, oldest first.
     ~HeldInput() override;
 
     HeldInput(const HeldInput &) = delete;
     HeldInput &operator=(const HeldInput &) = delete;
+
+    // A call that waits in line with the input, made when the input is
+    // handed back (a close request, which must not overtake the clicks made
+    // before it).
+    void holdCall(QObject *context, std::function<void()> call);
+    std::size_t heldCount() const { return held_.size(); }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,7 +48,9 @@ private:
     struct Held {
         QPointer<QObject> receiver;
         std::unique_ptr<QEvent> event;
+        std::function<void()> call;
     };
+    Passes passes_;
     std::vector<Held> held_;
 };
 

@@ -23,6 +23,11 @@ constexpr int kPointerGap = 16;
 // The lines above the chain: the run and the column.
 constexpr int kLinesAbove = 2;
 const QColor kResultant(0xC0, 0x00, 0x00);
+// The column marker, in logical pixels at 100 %: how far its stroke rises
+// above the screen line, how far its triangle reaches below, and its half width.
+constexpr int kMarkerAbove = 14;
+constexpr int kMarkerBelow = 12;
+constexpr int kMarkerHalfWidth = 5;
 
 } // namespace
 
@@ -112,6 +117,42 @@ void LookOutPanel::paintEvent(QPaintEvent *)
         y += lineHeight();
     }
     drawLookOutChain(painter, area, look_, longest_, {ink, kResultant}, zoom_);
+}
+
+ColumnMarker::ColumnMarker(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("lookOutColumn"));
+    setAccessibleName(tr("Look-out's column"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void ColumnMarker::showAt(QPoint point, double zoom)
+{
+    zoom_ = zoom;
+    const int above = zoomedPixelSize(kMarkerAbove, zoom);
+    const int below = zoomedPixelSize(kMarkerBelow, zoom);
+    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom);
+    setGeometry(point.x() - half, point.y() - above, 2 * half + 1, above + below + 1);
+    raise();
+    show();
+    update();
+}
+
+void ColumnMarker::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int above = zoomedPixelSize(kMarkerAbove, zoom_);
+    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom_);
+    const int stroke = std::max(1, zoomedPixelSize(2, zoom_));
+    // The stroke ends just below the line, the triangle's tip a pixel under that.
+    painter.fillRect(QRect(half - stroke / 2, 0, stroke, above + 2), kResultant);
+    const QPolygon triangle{QPoint(half, above + 3), QPoint(0, height() - 1), QPoint(2 * half, height() - 1)};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kResultant);
+    painter.drawPolygon(triangle);
 }
 
 } // namespace korvane

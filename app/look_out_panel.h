@@ -44,4 +44,24 @@ private:
     double longest_ = 0.0;
 };
 
+// The look-out's column on the screen line, when the keyboard chose it: a
+// short upright stroke through the line and a small triangle under it,
+// pointing up at the column. Over the picture, like the panel.
+class ColumnMarker : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ColumnMarker(QWidget *parent);
+
+    // `point` is the column on the screen line, in the parent's coordinates.
+    void showAt(QPoint point, double zoom);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double zoom_ = 1.0;
+};
+
 } // namespace korvane

@@ -10,10 +10,12 @@
 #include "held_input.h"
 #include "look_out_panel.h"
 #include "order_marks.h"
+#include "pause_hint.h"
 #include "picture_file.h"
 #include "slit_count.h"
 #include "slow_down.h"
 #include "startup.h"
+#include "sweep_steps.h"
 #include "title_bar.h"
 #include "twips.h"
 #include "value_stores.h"
@@ -22,7 +24,6 @@
 #include "zoom.h"
 #include "zoom_style.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -30,6 +31,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -38,6 +41,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -73,9 +77,17 @@ MainWindow::MainWindow(QWidget *parent)
     marks_->place(1.0, QPoint());
     controls_ = createControls(this);
     nameForAccessibility(controls_, *surface_);
+    designDescription_ = surface_->accessibleDescription();
+    // The drawing area joins the keyboard's round after the design's
+    // controls, once there is a run to look at (its focus policy says when).
+    QWidget::setTabOrder(controls_.nWavelenghts, surface_);
+    player_ = new RunPlayer(this);
     connectHandlers();
     // Over everything, the controls included.
+    hint_ = new PauseHint(this);
+    hint_->place(1.0, QRect(QPoint(), kClientSize));
     lookOut_ = new LookOutPanel(this);
+    marker_ = new ColumnMarker(this);
     style_ = new ZoomStyle;
     style_->setParent(this);
     const QList<QWidget *> children = findChildren<QWidget *>();
@@ -91,6 +103,7 @@ MainWindow::MainWindow(QWidget *parent)
                            QCoreApplication::translate("Korvane", labKlepnete.caption), labKlepnete.font());
 
     menu_ = new WindowMenu(this, {
+                                     [this] { pauseOrResume(); },
                                      [this] { command([this] { zoomIn(); }); },
                                      [this] { command([this] { zoomOut(); }); },
                                      [this] { command([this] { actualSize(); }); },
@@ -132,6 +145,25 @@ void MainWindow::connectHandlers()
 
     connect(c.cmdStart, &QPushButton::clicked, this, &MainWindow::cmdStartClick);
     connect(c.cmdKonec, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(player_, &RunPlayer::ended, this, &MainWindow::runEnded);
+    connect(player_, &RunPlayer::pausedChanged, this, &MainWindow::showPaused);
+    connect(player_, &RunPlayer::stoodAt, this, &MainWindow::showStanding);
+}
+
+void MainWindow::setRunClock(PaceClock &clock)
+{
+    player_->setClock(clock);
+}
+
+bool MainWindow::paused() const
+{
+    return running_ && player_->paused();
+}
+
+int MainWindow::runColumn() const
+{
+    return player_->reached();
 }
 
 std::chrono::nanoseconds MainWindow::frameInterval() const
@@ -204,8 +236,9 @@ void MainWindow::applyZoom(double zoom, QPoint offset)
     surface_->move(offset);
     surface_->setZoom(zoom);
     marks_->place(zoom, offset);
+    hint_->place(zoom, QRect(offset, zoomed(kClientSize, zoom)));
     // The pointer now stands over another column; the next move shows it.
-    lookOut_->hide();
+    hideLookOut();
     lookOut_->setZoom(zoom);
 }
 
@@ -286,26 +319,56 @@ void MainWindow::changeEvent(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == surface_ && event->type() == QEvent::MouseMove)
-        lookAt(static_cast<QMouseEvent *>(event)->position());
-    if (watched == surface_ && event->type() == QEvent::Leave)
-        lookOut_->hide();
-    switch (event->type()) {
+    const bool ours = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
+    const QEvent::Type type = event->type();
+    if (ours && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((watched == surface_ && lookOutKey(key)) || sweepKey(key))
+            return true;
+    }
+    if (watched == surface_) {
+        switch (type) {
+        case QEvent::MouseMove:
+            lookAt(static_cast<QMouseEvent *>(event)->position());
+            break;
+        case QEvent::Leave:
+            if (!surface_->hasFocus())
+                hideLookOut();
+            break;
+        case QEvent::FocusIn:
+            if (lookable())
+                lookAtColumn(keyColumn_.value_or(firstKeyColumn()));
+            break;
+        case QEvent::FocusOut:
+            hideLookOut();
+            break;
+        case QEvent::ShortcutOverride:
+            // Esc puts the look-out away before it leaves full screen.
+            if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && lookOut_->isVisible()) {
+                event->accept();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    switch (type) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::ContextMenu:
         // Any key or click puts the look-out away, wherever in the window.
-        if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this)
-            lookOut_->hide();
+        if (ours)
+            hideLookOut();
         break;
     default:
         break;
     }
-    if (event->type() != QEvent::Wheel || !watched->isWidgetType())
+    if (type != QEvent::Wheel || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto *wheel = static_cast<QWheelEvent *>(event);
-    if (!(wheel->modifiers() & Qt::ControlModifier) || static_cast<QWidget *>(watched)->window() != this)
+    if (!(wheel->modifiers() & Qt::ControlModifier) || !ours)
         return QWidget::eventFilter(watched, event);
     // A notch is 120; finer wheels send parts of one.
     wheelAngle_ += wheel->angleDelta().y();
@@ -316,6 +379,145 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
+namespace {
+
+Qt::KeyboardModifiers withoutKeypad(const QKeyEvent *key)
+{
+    return key->modifiers() & ~Qt::KeypadModifier;
+}
+
+// Space pauses and resumes a run; while it stands, the arrows (with Shift or
+// without), Home and End step it. Anything else is the controls' own.
+bool isSweepKey(const QKeyEvent *key, bool paused)
+{
+    switch (key->key()) {
+    case Qt::Key_Space:
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return paused && (withoutKeypad(key) == Qt::NoModifier || withoutKeypad(key) == Qt::ShiftModifier);
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return paused && withoutKeypad(key) == Qt::NoModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool MainWindow::sweepKey(const QKeyEvent *key)
+{
+    if (!running_ || !isSweepKey(key, paused()))
+        return false;
+    // The press acts; its release, and a key held down, do nothing more.
+    if (key->type() != QEvent::KeyPress)
+        return true;
+    const bool shift = withoutKeypad(key) == Qt::ShiftModifier;
+    const int at = player_->reached();
+    switch (key->key()) {
+    case Qt::Key_Space:
+        if (!key->isAutoRepeat())
+            pauseOrResume();
+        break;
+    case Qt::Key_Left:
+        player_->standAt(shift ? previousPixelColumn(at, zoom_) : previousChainColumn(at));
+        break;
+    case Qt::Key_Right:
+        player_->standAt(shift ? nextPixelColumn(at, zoom_) : nextChainColumn(at));
+        break;
+    case Qt::Key_Home:
+        player_->standAt(scene::kFirstColumn);
+        break;
+    case Qt::Key_End:
+        player_->finishNow();
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool MainWindow::lookOutKey(const QKeyEvent *key)
+{
+    if (!lookable())
+        return false;
+    const int code = key->key();
+    if (code == Qt::Key_Escape) {
+        if (!lookOut_->isVisible())
+            return false;
+        if (key->type() == QEvent::KeyPress)
+            hideLookOut();
+        return true;
+    }
+    const bool plain = withoutKeypad(key) == Qt::NoModifier;
+    const bool shift = withoutKeypad(key) == Qt::ShiftModifier;
+    const int at = keyColumn_.value_or(firstKeyColumn());
+    int to = at;
+    if (code == Qt::Key_Left && (plain || shift))
+        to = shift ? previousPixelColumn(at, zoom_) : previousChainColumn(at);
+    else if (code == Qt::Key_Right && (plain || shift))
+        to = shift ? nextPixelColumn(at, zoom_) : nextChainColumn(at);
+    else if (code == Qt::Key_Home && plain)
+        to = scene::kFirstColumn;
+    else if (code == Qt::Key_End && plain)
+        to = lastLookable();
+    else
+        return false;
+    if (key->type() == QEvent::KeyPress)
+        lookAtColumn(std::clamp(to, scene::kFirstColumn, lastLookable()));
+    return true;
+}
+
+int MainWindow::firstKeyColumn() const
+{
+    // Where the sweep stands; after a run, at the central order.
+    if (running_)
+        return std::max(scene::kFirstColumn, player_->reached());
+    if (const RunLookOut *run = lookable())
+        for (const Order &order : run->orders())
+            if (order.m == 0)
+                return static_cast<int>(std::lround(order.column));
+    return (scene::kFirstColumn + scene::kLastColumn) / 2;
+}
+
+const RunLookOut *MainWindow::lookable() const
+{
+    if (running_)
+        return paused() && player_->reached() >= scene::kFirstColumn && runUnderWay_ ? &*runUnderWay_ : nullptr;
+    return runOnScreen_ ? &*runOnScreen_ : nullptr;
+}
+
+int MainWindow::lastLookable() const
+{
+    return running_ ? player_->reached() : scene::kLastColumn;
+}
+
+void MainWindow::lookAtColumn(int column)
+{
+    const RunLookOut *run = lookable();
+    if (!run)
+        return;
+    keyColumn_ = column;
+    // The column on the screen line, in the surface's logical pixels.
+    const QPointF onLine(column / static_cast<double>(kTwipsPerPixel) * zoom_,
+                         scene::kScreenY / kTwipsPerPixel * zoom_);
+    const QPoint point = surface_->mapTo(this, onLine.toPoint());
+    lookOut_->showAt(*run, run->at(column), point);
+    marker_->showAt(point, zoom_);
+    // The drawing area has the focus: what it describes is read out.
+    surface_->setAccessibleDescription(lookOut_->lines().join(QLatin1Char('\n')));
+}
+
+void MainWindow::hideLookOut()
+{
+    lookOut_->hide();
+    marker_->hide();
+    const QString description = paused() ? hint_->lines().join(QLatin1Char('\n')) : designDescription_;
+    if (surface_->accessibleDescription() != description)
+        surface_->setAccessibleDescription(description);
+}
+
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
     menu_->popup(event->globalPos());
@@ -323,9 +525,13 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 
 QImage MainWindow::picture()
 {
-    // The look-out is about the picture, not in it.
-    lookOut_->hide();
-    return grab().toImage();
+    // The look-out and the pause's note are about the picture, not in it.
+    hideLookOut();
+    const bool hinted = hint_->isVisible();
+    hint_->hide();
+    QImage picture = grab().toImage();
+    hint_->setVisible(hinted);
+    return picture;
 }
 
 void MainWindow::setShowMaxima(bool on)
@@ -337,8 +543,9 @@ void MainWindow::setShowMaxima(bool on)
 
 void MainWindow::lookAt(QPointF position)
 {
-    if (!runOnScreen_ || running_) {
-        lookOut_->hide();
+    const RunLookOut *run = lookable();
+    if (!run) {
+        hideLookOut();
         return;
     }
     // The surface's logical pixels are the design's at the zoom.
@@ -347,14 +554,15 @@ void MainWindow::lookAt(QPointF position)
     // The screen line with the profile above it and the orders' marks below.
     const double below = marks_->height() / zoom_ * kTwipsPerPixel;
     // The lowest first: a bar that is not a number (a damaged store's) leaves it.
-    const double above = std::max(kLowestProfile, runOnScreen_->tallestBar()) + kProfileMargin;
+    const double above = std::max(kLowestProfile, run->tallestBar()) + kProfileMargin;
     const double column = std::round(x);
-    if (column < scene::kFirstColumn || column > scene::kLastColumn || y < scene::kScreenY - above
+    if (column < scene::kFirstColumn || column > lastLookable() || y < scene::kScreenY - above
         || y > scene::kScreenY + below) {
-        lookOut_->hide();
+        hideLookOut();
         return;
     }
-    lookOut_->showAt(*runOnScreen_, runOnScreen_->at(column), surface_->mapTo(this, position.toPoint()));
+    marker_->hide();
+    lookOut_->showAt(*run, run->at(column), surface_->mapTo(this, position.toPoint()));
 }
 
 void MainWindow::copyPicture()
@@ -388,6 +596,16 @@ void MainWindow::cmdStartClick()
 {
     if (unloaded())
         return;
+    if (paused()) {
+        // Start again from the beginning: the run standing here is dropped,
+        // what was held while it stood is acted on, then the new run starts
+        // with whatever the controls hold by then.
+        player_->drop();
+        runUnderWay_.reset();
+        afterRun();
+        QMetaObject::invokeMethod(this, &MainWindow::cmdStartClick, Qt::QueuedConnection);
+        return;
+    }
     if (running_) {
         // Only a click made by code can get here during a run; it runs next,
         // as a user's click held back during the run does.
@@ -395,48 +613,144 @@ void MainWindow::cmdStartClick()
         return;
     }
     running_ = true;
-    {
-        HeldInput held;
-        // The run paints the scene over: what was said about the last one goes.
-        runOnScreen_.reset();
-        lookOut_->hide();
-        marks_->hide();
-        const RunParameters parameters = storedRunParameters(controls_);
-        lastRun_ = RunAnimation(parameters, *surface_, *runClock_, frameInterval());
-        runOnScreen_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
-        marks_->setOrders(runOnScreen_->orders());
-        marks_->setVisible(showMaxima_);
-        ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
-        running_ = false;
-        if (closePending_) {
-            // X11 keeps a close request from the window frame in order with
-            // the input held back during the run; a window system that hands
-            // it over at once gets here, where the order of the two is not
-            // known. The request is carried out first, and unloading drops
-            // the held input, as it drops whatever comes after Exit.
-            closePending_ = false;
-            close();
-        }
-    }
+    heldInput_ = std::make_unique<HeldInput>(
+        [this](QObject *receiver, QEvent *event) { return passesDuringRun(receiver, event); });
+    // The run paints the scene over: what was said about the last one goes.
+    runOnScreen_.reset();
+    keyColumn_.reset();
+    hideLookOut();
+    marks_->hide();
+    const RunParameters parameters = storedRunParameters(controls_);
+    runUnderWay_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
+    menu_->showRun(true, false);
+    player_->start(parameters, *surface_, frameInterval());
+}
 
+void MainWindow::runEnded()
+{
+    runOnScreen_ = std::move(runUnderWay_);
+    runUnderWay_.reset();
+    marks_->setOrders(runOnScreen_->orders());
+    marks_->setVisible(showMaxima_);
+    ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
+    afterRun();
+}
+
+void MainWindow::afterRun()
+{
+    running_ = false;
+    lastRun_ = player_->report();
+    menu_->showRun(false, false);
+    showPaused(false);
+    // There is something to look at by keyboard from now on.
+    if (runOnScreen_)
+        surface_->setFocusPolicy(Qt::TabFocus);
+    // Handed back in order, a close request held among them; a Start clicked
+    // by code during the run follows them.
+    heldInput_.reset();
     for (; startsPending_ > 0; --startsPending_)
         QMetaObject::invokeMethod(this, &MainWindow::cmdStartClick, Qt::QueuedConnection);
     for (std::function<void()> &waiting : std::exchange(afterRun_, {}))
         QMetaObject::invokeMethod(this, std::move(waiting), Qt::QueuedConnection);
-    // Input the window system held back is waiting in the toolkit's queue,
-    // where a dispatcher asleep in poll() would not see it until some other
-    // event came; wake it so the input is handled now.
-    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->wakeUp();
     emit runFinished();
+}
+
+void MainWindow::pauseOrResume()
+{
+    if (!running_)
+        return;
+    if (player_->paused())
+        player_->resume();
+    else
+        player_->pause();
+}
+
+void MainWindow::showPaused(bool paused)
+{
+    menu_->showRun(running_, paused);
+    setWindowTitle(paused ? pausedTitleBarText() : titleBarText());
+    keyColumn_.reset();
+    hideLookOut();
+    if (paused) {
+        surface_->setFocusPolicy(Qt::TabFocus);
+        showStanding(player_->reached());
+    } else {
+        hint_->hide();
+        surface_->setAccessibleDescription(designDescription_);
+    }
+}
+
+void MainWindow::showStanding(int column)
+{
+    if (!paused())
+        return;
+    keyColumn_.reset();
+    hint_->showFor(column);
+    hideLookOut();
+    // The title says paused; the note, and what a screen reader hears of the
+    // drawing area, say where and how to go on.
+    surface_->setAccessibleDescription(hint_->lines().join(QLatin1Char('\n')));
+}
+
+bool MainWindow::isParameterControl(const QWidget *widget) const
+{
+    for (; widget && widget != this; widget = widget->parentWidget())
+        if (widget == controls_.nNomKmitočet || widget == controls_.HScrollKmitočet
+            || widget == controls_.HScrollKmitocet20 || widget == controls_.HScrollSpomaleni)
+            return true;
+    return false;
+}
+
+bool MainWindow::passesDuringRun(QObject *receiver, QEvent *event) const
+{
+    // The window system hands input to the window first, then to the control
+    // it is for.
+    const bool atWindow = receiver == static_cast<const QObject *>(windowHandle());
+    const QWidget *target = atWindow ? this : nullptr;
+    if (receiver->isWidgetType())
+        target = static_cast<const QWidget *>(receiver);
+    // Input for another window (the context menu, a dialog) is that window's.
+    if (!target || target->window() != this)
+        return true;
+    switch (event->type()) {
+    case QEvent::ContextMenu:
+        // The menu, with Pause in it.
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<const QMouseEvent *>(event)->button() == Qt::RightButton)
+            return true;
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (isSweepKey(key, paused()) || key->key() == Qt::Key_Menu)
+            return true;
+        if (paused() && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab))
+            return true;
+        break;
+    }
+    case QEvent::Wheel:
+        if (paused() && (static_cast<const QWheelEvent *>(event)->modifiers() & Qt::ControlModifier))
+            return true;
+        break;
+    default:
+        break;
+    }
+    if (!paused())
+        return false;
+    // Standing still, the window is alive; only what would change the
+    // parameters waits, judged at the control it reaches.
+    return atWindow || !isParameterControl(target);
 }
 
 void MainWindow::command(std::function<void()> command)
 {
-    // Keys from the window system wait in its queue during a run; a key
-    // posted by a script reaches the shortcuts before any event filter, so
-    // its command is held back here.
-    if (running_)
+    // Keys from the window system reach the shortcuts before any event
+    // filter, so a command asked for while a run goes on is held back here,
+    // as input is; a run that stands still does them at once.
+    if (running_ && !paused())
         afterRun_.push_back(std::move(command));
     else
         command();
@@ -444,18 +758,27 @@ void MainWindow::command(std::function<void()> command)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (running_) {
-        // A run cannot be cut short: the window closes after its last column.
-        closePending_ = true;
+    if (running_ && !paused()) {
+        // A run that goes on is not cut short: the window closes after its
+        // last column, in its place among the input held meanwhile.
+        heldInput_->holdCall(this, [this] { close(); });
         event->ignore();
         return;
     }
     QWidget::closeEvent(event);
+    if (!event->isAccepted())
+        return;
     // Unloaded: the program ends when control gets back to its event loop,
     // and whatever the user did after Exit, still queued, is dropped on the
     // way; a Start clicked after Exit would otherwise run unseen to its end.
-    if (event->isAccepted() && !droppedInput_)
+    if (!droppedInput_)
         droppedInput_ = std::make_unique<DroppedInput>();
+    if (running_) {
+        // A run standing still has nothing left to wait for.
+        player_->drop();
+        runUnderWay_.reset();
+        afterRun();
+    }
 }
 
 } // namespace korvane

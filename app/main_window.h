@@ -5,13 +5,14 @@
 // Korvane's one window: the drawing surface underneath, the controls on top,
 // each control event wired to its handler.
 
-#include "animation_run.h"
 #include "design.h"
 #include "look_out.h"
-#include "pacer.h"
+#include "run_player.h"
 
 #include <QImage>
 #include <QWidget>
+
+class QKeyEvent;
 
 #include <chrono>
 #include <functional>
@@ -21,10 +22,13 @@
 
 namespace korvane {
 
+class ColumnMarker;
 class DrawingSurface;
 class DroppedInput;
+class HeldInput;
 class LookOutPanel;
 class OrderMarks;
+class PauseHint;
 class WindowMenu;
 class ZoomStyle;
 
@@ -45,11 +49,17 @@ public:
     // The Start run keeps time by this clock (the machine's, unless a test
     // puts in its own) and shows frames at this interval (by default the
     // screen's refresh interval, between 1/120 and 1/50 second).
-    void setRunClock(PaceClock &clock) { runClock_ = &clock; }
+    void setRunClock(PaceClock &clock);
     void setFrameInterval(std::chrono::nanoseconds interval) { frameInterval_ = interval; }
     std::chrono::nanoseconds frameInterval() const;
 
+    // From Start until the sweep's end, paused or not.
     bool running() const { return running_; }
+    bool paused() const;
+    // The last column the run under way has drawn.
+    int runColumn() const;
+    // Space: pauses a run that goes on, resumes one that stands.
+    void pauseOrResume();
     // Closed by Exit or through the window frame: nothing runs any more.
     bool unloaded() const { return droppedInput_ != nullptr; }
     const RunReport &lastRun() const { return lastRun_; }
@@ -74,8 +84,11 @@ public:
     // The finished run whose profile is on screen, until the next run paints
     // the scene over; none before the first.
     const std::optional<RunLookOut> &runOnScreen() const { return runOnScreen_; }
-    // The panel that looks closer at the column under the pointer.
+    // The panel that looks closer at the column under the pointer, or at the
+    // one the keyboard chose on the screen line, marked there.
     const LookOutPanel &lookOut() const { return *lookOut_; }
+    const ColumnMarker &lookOutColumn() const { return *marker_; }
+    const PauseHint &pauseHint() const { return *hint_; }
     // The orders' ticks under the screen line, asked for in the menu.
     void setShowMaxima(bool on);
     const OrderMarks &orderMarks() const { return *marks_; }
@@ -100,9 +113,28 @@ private:
     };
 
     void connectHandlers();
-    // Start's click handler: reads the value stores, runs the animation with
-    // what they hold, then writes the read-out.
+    // Start's click handler: reads the value stores and starts the animation
+    // with what they hold; the read-out is written when its sweep ends.
     void cmdStartClick();
+    void runEnded();
+    // After a run, ended or dropped: its held input handed back, in order.
+    void afterRun();
+    // What goes on at once during a run; the rest waits for its end.
+    bool passesDuringRun(QObject *receiver, QEvent *event) const;
+    bool isParameterControl(const QWidget *widget) const;
+    // The keys that pause and step a run; true when the key was one.
+    bool sweepKey(const QKeyEvent *key);
+    void showPaused(bool paused);
+    void showStanding(int column);
+    // The look-out moved by keys on the focused drawing area; true when the key was one.
+    bool lookOutKey(const QKeyEvent *key);
+    // Where the keyboard's look-out starts.
+    int firstKeyColumn() const;
+    void lookAtColumn(int column);
+    void hideLookOut();
+    // The run the look-out can look at, finished or paused, and its last column drawn.
+    const RunLookOut *lookable() const;
+    int lastLookable() const;
     // A command of the window's menu or shortcuts, which waits for a run to
     // end, as input during a run does.
     void command(std::function<void()> command);
@@ -119,13 +151,12 @@ private:
     DrawingSurface *surface_ = nullptr;
     Controls controls_;
 
-    SteadyPaceClock steadyClock_;
-    PaceClock *runClock_ = &steadyClock_;
+    RunPlayer *player_ = nullptr;
     std::chrono::nanoseconds frameInterval_{0};
     bool running_ = false;
     int startsPending_ = 0;
-    bool closePending_ = false;
     RunReport lastRun_;
+    std::unique_ptr<HeldInput> heldInput_;
     std::unique_ptr<DroppedInput> droppedInput_;
 
     double zoom_ = 1.0;
@@ -138,9 +169,16 @@ private:
     std::vector<std::function<void()>> afterRun_;
 
     std::optional<RunLookOut> runOnScreen_;
+    std::optional<RunLookOut> runUnderWay_;
     LookOutPanel *lookOut_ = nullptr;
+    ColumnMarker *marker_ = nullptr;
+    // Where the keyboard's look-out stands, once a key has moved it.
+    std::optional<int> keyColumn_;
     OrderMarks *marks_ = nullptr;
     bool showMaxima_ = false;
+    PauseHint *hint_ = nullptr;
+    // What the drawing area says of itself when nothing is looked at.
+    QString designDescription_;
 };
 
 } // namespace korvane

@@ -7,10 +7,13 @@
 namespace korvane {
 
 // "Korvane - " and the home page, or "Korvane" alone for a build without one
-// (no dangling dash).
-QString titleBarText(const QString &homePage);
+// (no dangling dash). A state, when there is one, follows the name in
+// brackets: "Korvane (paused) - " and the home page.
+QString titleBarText(const QString &homePage, const QString &state = {});
 
 // The title for this build's home page.
 QString titleBarText();
+// The same while a run stands paused.
+QString pausedTitleBarText();
 
 } // namespace korvane

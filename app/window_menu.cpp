@@ -19,6 +19,12 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
 {
     menu_->setObjectName(QStringLiteral("windowMenu"));
     menu_->setAccessibleName(tr("Window menu"));
+    // Space pauses only while a run lasts, and is a button's own key between
+    // runs, so it is named in the menu but bound by the window, not here.
+    pause_ = add(tr("Pause"), {}, std::move(commands.pauseOrResume));
+    menu_->addAction(pause_);
+    menu_->addSeparator();
+    showRun(false, false);
     // Ctrl+= is where Ctrl++ is on a keyboard without a plus of its own.
     QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
     if (!zoomInKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Equal)))
@@ -85,6 +91,13 @@ void WindowMenu::setZoom(double zoom)
             font.setPixelSize(static_cast<int>(font.pixelSize() * zoom + 0.5));
     }
     menu_->setFont(font);
+}
+
+void WindowMenu::showRun(bool running, bool paused)
+{
+    const QString key = QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText);
+    pause_->setText((paused ? tr("Resume") : tr("Pause")) + QLatin1Char('\t') + key);
+    pause_->setEnabled(running);
 }
 
 void WindowMenu::showFullScreen(bool on)

@@ -3,8 +3,8 @@
 #pragma once
 
 // The window's context menu and its keyboard shortcuts, which work with the
-// menu closed too: zoom, full screen, the orders' marks, copying and saving
-// the picture, About.
+// menu closed too: pausing a run, zoom, full screen, the orders' marks,
+// copying and saving the picture, About.
 
 #include <QObject>
 
@@ -23,6 +23,7 @@ class WindowMenu : public QObject
 
 public:
     struct Commands {
+        std::function<void()> pauseOrResume;
         std::function<void()> zoomIn;
         std::function<void()> zoomOut;
         std::function<void()> actualSize;
@@ -44,6 +45,9 @@ public:
     // Full screen is ticked, and Esc leaves it, only while it is on.
     void showFullScreen(bool on);
     QAction *showMaximaAction() const { return showMaxima_; }
+    // Pause while a run goes on, Resume while it stands, neither between runs.
+    void showRun(bool running, bool paused);
+    QAction *pauseAction() const { return pause_; }
 
 private:
     QAction *add(const QString &text, QList<QKeySequence> keys, std::function<void()> command);
@@ -53,6 +57,7 @@ private:
     QAction *fullScreen_ = nullptr;
     QAction *leaveFullScreen_ = nullptr;
     QAction *showMaxima_ = nullptr;
+    QAction *pause_ = nullptr;
 };
 
 } // namespace korvane

@@ -3,8 +3,9 @@
 // Prints what a Start run costs on this machine: whole runs without pause per
 // slit count, the model alone, one incident-wave strip, runs at a zoom, a
 // finished picture drawn again for a new zoom and what keeping it costs, one
-// look-out at the pointer, and how faithfully a paced run keeps its pause. One line per figure, each the
-// median of several.
+// look-out at the pointer, a paused run stepped on and back by keys, and how
+// faithfully a paced run keeps its pause, paused or not. One line per
+// figure, each the median of several.
 //
 //   build/bench/bench_run [repeats]      (offscreen unless QT_QPA_PLATFORM is set)
 
@@ -21,12 +22,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -76,12 +80,24 @@ struct SlitCount {
 const SlitCount kSlitCounts[] = {
     {"2", &Controls::op2}, {"3", &Controls::op3Dirky}, {"4", &Controls::op4Dírky}, {"20", &Controls::op20}};
 
-// One Start run as the user makes it, the slow-down store set to S.
+// Lets the event loop play the run under way to its end.
+void playToEnd(MainWindow &window)
+{
+    if (!window.running())
+        return;
+    QEventLoop played;
+    QObject::connect(&window, &MainWindow::runFinished, &played, &QEventLoop::quit);
+    played.exec();
+}
+
+// One Start run as the user makes it, the slow-down store set to S: from the
+// click to the end of its sweep.
 double timedRun(MainWindow &window, const char *slowDown)
 {
     window.controls().nSpomaleni->setText(QString::fromLatin1(slowDown));
     const Clock::time_point start = Clock::now();
     window.controls().cmdStart->click();
+    playToEnd(window);
     const double ms = msSince(start);
     QApplication::processEvents();
     return ms;
@@ -108,6 +124,36 @@ double modelRun(const std::string &slitCountText)
     if (total < 0.0)
         std::puts("");
     return ms;
+}
+
+// A key as the window system hands it to the control with the focus, then
+// the drawing area painted: what a teacher stepping a paused run waits for.
+double timedKey(MainWindow &window, int key, Qt::KeyboardModifiers modifiers = {})
+{
+    QWidget *focus = QApplication::focusWidget();
+    const Clock::time_point start = Clock::now();
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, modifiers);
+        QApplication::sendEvent(focus, &event);
+    }
+    window.surface().repaint();
+    return msSince(start);
+}
+
+// A 20-slit run started, paused before its first column and stepped on by
+// chains to `column`, with the focus on Start, as a teacher leaves it.
+void pausedAt(MainWindow &window, int column)
+{
+    window.controls().op20->setChecked(true);
+    window.controls().nSpomaleni->setText(QStringLiteral("30001"));
+    window.controls().cmdStart->setFocus();
+    window.controls().cmdStart->click();
+    window.pauseOrResume();
+    while (window.runColumn() < column)
+        timedKey(window, Qt::Key_Right);
+    // The event loop has its turns while the teacher looks, and forgets
+    // what the run painted over.
+    QApplication::processEvents();
 }
 
 // The window at 100 % again, then zoomed in step by step to `zoom`, or as
@@ -144,7 +190,6 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
 
-    std::printf("sleeping: %s\n", korvane::SteadyPaceClock::sleepMethod());
     std::printf("frame interval: %.2f ms\n", std::chrono::duration<double, std::milli>(window.frameInterval()).count());
     for (const SlitCount &count : kSlitCounts) {
         (window.controls().*count.option)->setChecked(true);
@@ -242,6 +287,42 @@ int main(int argc, char *argv[])
                     count.text, median(each), onceMs);
     }
 
+    // A paused 20-slit run stepped by keys. Forward draws the columns up to
+    // the next stop; back takes the picture back and draws what stays again,
+    // worst near the end of the run, where most is kept.
+    for (const double zoom : {1.0, 2.0}) {
+        zoomTo(window, zoom);
+        struct Step {
+            const char *what;
+            int from;
+            int key;
+            Qt::KeyboardModifiers modifiers;
+        };
+        const Step steps[] = {
+            {"a chain on", 6000, Qt::Key_Right, {}},
+            {"a pixel column on", 6000, Qt::Key_Right, Qt::ShiftModifier},
+            {"a chain back, from the middle", 6000, Qt::Key_Left, {}},
+            {"a chain back, from the last column", 11950, Qt::Key_Left, {}},
+            {"a pixel column back, from the last column", 11950, Qt::Key_Left, Qt::ShiftModifier},
+            {"Home, from the last column", 11950, Qt::Key_Home, {}},
+            {"End, from the middle", 6000, Qt::Key_End, {}},
+        };
+        for (const Step &step : steps) {
+            const double ms = medianOf(repeats, [&] {
+                pausedAt(window, step.from);
+                const double once = timedKey(window, step.key, step.modifiers);
+                if (window.running()) {
+                    timedKey(window, Qt::Key_End);
+                    playToEnd(window);
+                }
+                return once;
+            });
+            std::printf("paused 20-slit run at %.0f %%, %s: %.1f ms to draw and show (median of %d)\n",
+                        window.zoom() * 100, step.what, ms, repeats);
+        }
+    }
+    zoomTo(window, 1.0);
+
     // Pause accuracy at the 100th position of the slow-down bar, 4 slits.
     window.controls().op4Dírky->setChecked(true);
     const double slowDown = 301.0;
@@ -259,6 +340,29 @@ int main(int argc, char *argv[])
     std::printf("pause ratio at S=301, 4 slits: %.4f (measured pause / %.1f ms, median of %d)\n", median(ratios),
                 pauseMs, pacedRepeats);
     std::printf("CPU / wall at S=301, 4 slits: %.3f (median of %d)\n", median(loads), pacedRepeats);
+    // The same run paused half way for half a second: the pauses still owed
+    // are kept, so it lasts as long as before plus the standstill.
+    std::vector<double> pausedRatios;
+    for (int i = 0; i < pacedRepeats; ++i) {
+        window.controls().nSpomaleni->setText(QStringLiteral("301"));
+        double stoodMs = 0.0;
+        Clock::time_point stood;
+        const Clock::time_point start = Clock::now();
+        window.controls().cmdStart->click();
+        QTimer::singleShot(static_cast<int>(pauseMs / 2), &window, [&] {
+            window.pauseOrResume();
+            stood = Clock::now();
+            QTimer::singleShot(500, &window, [&] {
+                stoodMs = msSince(stood);
+                window.pauseOrResume();
+            });
+        });
+        playToEnd(window);
+        const double ms = msSince(start);
+        pausedRatios.push_back((ms - unpaced - stoodMs) / pauseMs);
+    }
+    std::printf("pause ratio at S=301, 4 slits, paused half way for 500 ms: %.4f (median of %d)\n",
+                median(pausedRatios), pacedRepeats);
     std::printf("frames in the last paced run: %d, sleeps: %d\n", window.lastRun().framesShown,
                 window.lastRun().sleeps);
     return 0;

@@ -3,16 +3,18 @@
 #pragma once
 
 // Paces the Start run's sweep: after every column a pause of S x 1/3
-// microsecond is owed, S being the slow-down factor. The pause is slept, not
-// spun: columns are drawn until the pause owed reaches the next frame's
-// moment, then the run sleeps up to that moment and shows the frame, so a slow
-// run wakes once a frame and a frame comes at the display's rate however long
-// the pause. Everything is measured against the clock: oversleeping and the
-// time frames take are taken off the pause still owed, so a run at S lasts as
-// long as the same run without pause plus the pause, not plus its frames.
+// microsecond is owed, S being the slow-down factor. The pacer only decides;
+// the sweep draws in turns of the event loop and gives way between them, so
+// that the window stays alive. Columns are drawn until a frame is due or the
+// pause owed reaches the next frame's moment; then the sweep gives way, the
+// event loop paints the frame and waits up to that moment, and the sweep draws
+// on. A slow run wakes once a frame, and a frame comes at the display's rate
+// however long the pause. Everything is measured against the clock: the time
+// the event loop took, painting, waiting and oversleeping, is taken off the
+// pause still owed, so a run at S lasts as long as the same run without pause
+// plus the pause, not plus its frames.
 
 #include <chrono>
-#include <functional>
 
 namespace korvane {
 
@@ -20,44 +22,28 @@ class PaceClock
 {
 public:
     using Time = std::chrono::steady_clock::time_point;
+    using Duration = std::chrono::nanoseconds;
     virtual ~PaceClock() = default;
     virtual Time now() = 0;
-    virtual void sleepUntil(Time deadline) = 0;
+    // How long the event loop is to wait, in real time, for `deadline` on this
+    // clock. A clock that keeps a time of its own moves itself there and
+    // answers zero.
+    virtual Duration waitFor(Time deadline) = 0;
 };
 
-// The machine's monotonic clock; sleeping gives the processor away.
-//
-// Windows sleeps in steps of its timer tick, 15.6 ms unless some program has
-// asked for finer, which would turn a run's frames into every other tick. There
-// the clock sleeps on a high-resolution waitable timer of its own (Windows 10
-// 1803 and later), which changes nothing for the rest of the system; where
-// there is none, it raises the system's timer resolution to 1 ms for the
-// length of each sleep only.
+// The machine's monotonic clock.
 class SteadyPaceClock final : public PaceClock
 {
 public:
-    SteadyPaceClock() = default;
-    SteadyPaceClock(const SteadyPaceClock &) = delete;
-    SteadyPaceClock &operator=(const SteadyPaceClock &) = delete;
-    ~SteadyPaceClock() override;
-
     Time now() override;
-    void sleepUntil(Time deadline) override;
-
-    // How this machine sleeps, for the benchmark's report.
-    static const char *sleepMethod();
-
-private:
-#ifdef _WIN32
-    void *timer_ = nullptr;
-    bool highResolution_ = false;
-#endif
+    Duration waitFor(Time deadline) override;
 };
 
 class Pacer
 {
 public:
     using Duration = std::chrono::nanoseconds;
+    using Time = PaceClock::Time;
 
     // The largest factor the slow-down bar sets; a store damaged beyond it is
     // held there, so a run lasts two minutes at most and never hangs.
@@ -65,29 +51,38 @@ public:
 
     // A slow-down factor that is negative or not a number gives no pause.
     // Frames come at least a millisecond apart.
-    Pacer(PaceClock &clock, double slowDown, Duration frameInterval, std::function<void()> showFrame);
+    Pacer(double slowDown, Duration frameInterval, Time start);
 
     // The pause one column owes, in nanoseconds (fractional).
     double pausePerColumn() const { return pausePerColumn_; }
 
-    // After each column: owe its pause, show a frame when one is due, and
-    // sleep up to the next frame once the pause owed reaches it.
-    void columnDone();
-    // After the last column: sleep whatever pause is still owed.
-    void finish();
+    // After each column drawn at the run's pace: owes its pause, and is true
+    // when the sweep is to give way, to show a frame that is due (wakeAt() is
+    // now) or to wait for the next frame once the pause owed reaches it.
+    bool columnDone(Time now);
+    Time wakeAt() const { return wakeAt_; }
+    // The sweep draws again: the time since it gave way pays pause owed, and
+    // the frame just shown starts the next frame interval.
+    void resume(Time now);
+
+    // The sweep stands still from `now` (paused), and goes on from `now`:
+    // what it waited before it stopped pays, the standstill pays nothing, and
+    // the pause owed is kept.
+    void stop(Time now);
+    void restart(Time now);
+
+    // After the last column: the pause still owed.
+    Duration stillOwed() const;
 
     int framesShown() const { return frames_; }
     int sleeps() const { return sleeps_; }
 
 private:
-    void showFrame(PaceClock::Time now);
-    void sleepOwed(PaceClock::Time now, PaceClock::Time limit);
-
-    PaceClock &clock_;
     double pausePerColumn_ = 0.0;
     Duration frameInterval_;
-    std::function<void()> showFrame_;
-    PaceClock::Time nextFrame_;
+    Time nextFrame_;
+    Time gaveWay_;
+    Time wakeAt_;
     // Nanoseconds of pause owed; negative after an oversleep, as credit.
     double owed_ = 0.0;
     int frames_ = 0;

@@ -25,6 +25,9 @@ inline constexpr int kFirstColumn = static_cast<int>(kDiaphragmLeft) - 1000;
 inline constexpr int kLastColumn = static_cast<int>(kDiaphragmRight) + 450;
 inline constexpr double kFirstSlitX = kDiaphragmLeft + 8000.0;
 inline constexpr double kSlitSpacing = 100.0;
+// The Start run draws rays to every 100th column and a chain at every 200th.
+inline constexpr int kRayEvery = 100;
+inline constexpr int kChainEvery = 200;
 // Stretches the 1500 twips between slits and screen into a far-field
 // distance: the screen acts as if it lay 837000 twips away.
 inline constexpr double kDistanceFactor = 130.0;

@@ -3,14 +3,12 @@
 #include "animation_run.h"
 
 #include "drawing_surface.h"
-#include "pacer.h"
 #include "phasor_model.h"
 #include "twips.h"
 #include "vector_state.h"
 #include "wave_strip.h"
 
-#include <optional>
-#include <vector>
+#include <algorithm>
 
 namespace korvane {
 
@@ -30,9 +28,6 @@ constexpr int kClearingLineWidth = 10;
 constexpr float kStubBottom = 8500.0f;
 // The grey discs that cut the slits into the diaphragm line.
 constexpr float kSlitDiscRadius = 50.0f;
-// Rays are drawn every 100 twips of the screen, chains every 200.
-constexpr int kRayEvery = 100;
-constexpr int kChainEvery = 200;
 // Line widths in pixels.
 constexpr int kDiaphragmWidth = 3;
 constexpr int kStubWidth = 2;
@@ -43,6 +38,21 @@ constexpr int kThinWidth = 1;
 static_assert(DrawingSurface::kLogicalSize.width() * kTwipsPerPixel >= kClearedRight);
 static_assert(DrawingSurface::kLogicalSize.height() * kTwipsPerPixel
               >= kClearedBottom + kClearingLineWidth * kTwipsPerPixel / 2);
+// The marks are kept by column, from the first.
+static_assert(scene::kFirstColumn == 0 && kBeforeFirstColumn == scene::kFirstColumn - 1);
+
+float twips(double value)
+{
+    return static_cast<float>(value);
+}
+
+// Asked once per bar: QRectF's own test is not inline.
+bool overlap(const QRectF &a, const QRectF &b)
+{
+    return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
+}
+
+} // namespace
 
 // The white stubs under the slits are drawn again in every column, N of them
 // a column, which would be most of the run's drawing. Drawing a stub over its
@@ -50,76 +60,85 @@ static_assert(DrawingSurface::kLogicalSize.height() * kTwipsPerPixel
 // has been drawn over it since; so a stub is drawn again only then, and the
 // finished picture is the same as if every stub had been drawn. Whether a
 // drawing touched a stub is judged in twips, by what it may reach at any
-// scale, so that the same calls are made at every zoom and ratio.
-class SlitStubs
+// scale, so that the same calls are made at every zoom and ratio. Each change
+// is logged with its column, so that going back restores what stood there.
+class AnimationRun::SlitStubs
 {
-    // Asked once per bar: QRectF's own test is not inline.
-    static bool overlap(const QRectF &a, const QRectF &b)
-    {
-        return a.left() < b.right() && b.left() < a.right() && a.top() < b.bottom() && b.top() < a.bottom();
-    }
-
 public:
     explicit SlitStubs(int count)
-        : drawn_(static_cast<std::size_t>(count))
+        : drawn_(static_cast<std::size_t>(count), false)
     {
+        for (int J = 0; J < count; ++J) {
+            const auto x = static_cast<float>(SlitX(J));
+            reach_.push_back(
+                DrawingSurface::reach(x, static_cast<float>(scene::kDiaphragmY), x, kStubBottom, kStubWidth));
+            covering_ |= reach_.back();
+        }
     }
 
-    void draw(DrawingSurface &surface, int J)
+    void draw(DrawingSurface &surface, int J, int P)
     {
-        std::optional<QRectF> &drawn = drawn_[static_cast<std::size_t>(J)];
-        if (drawn)
+        const auto j = static_cast<std::size_t>(J);
+        if (drawn_[j])
             return;
         const auto x = static_cast<float>(SlitX(J));
-        const auto top = static_cast<float>(scene::kDiaphragmY);
-        surface.line(x, top, x, kStubBottom, kWhite);
-        drawn = DrawingSurface::reach(x, top, x, kStubBottom, surface.lineWidth());
-        covering_ |= *drawn;
+        surface.line(x, static_cast<float>(scene::kDiaphragmY), x, kStubBottom, kWhite);
+        drawn_[j] = true;
+        log_.push_back({P, J, false});
     }
 
     // Every drawing in another colour made during the sweep reports here.
-    void touched(QRectF reach)
+    void touched(const QRectF &reach, int P)
     {
         if (!overlap(reach, covering_))
             return;
-        for (std::optional<QRectF> &drawn : drawn_)
-            if (drawn && overlap(*drawn, reach))
-                drawn.reset();
+        for (std::size_t j = 0; j < drawn_.size(); ++j)
+            if (drawn_[j] && overlap(reach_[j], reach)) {
+                drawn_[j] = false;
+                log_.push_back({P, static_cast<int>(j), true});
+            }
+    }
+
+    // As they stood once column P was drawn.
+    void goBackTo(int P)
+    {
+        for (; !log_.empty() && log_.back().column > P; log_.pop_back())
+            drawn_[static_cast<std::size_t>(log_.back().slit)] = log_.back().wasDrawn;
     }
 
 private:
-    // Per slit, what its last stub may have reached; none when it must be drawn.
-    std::vector<std::optional<QRectF>> drawn_;
+    struct Change {
+        int column;
+        int slit;
+        bool wasDrawn;
+    };
+    // Per slit: whether its stub shows as drawn, and what drawing it may reach.
+    std::vector<bool> drawn_;
+    std::vector<QRectF> reach_;
     QRectF covering_;
+    std::vector<Change> log_;
 };
 
-float twips(double value)
-{
-    return static_cast<float>(value);
-}
-
-} // namespace
-
-RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface, PaceClock &clock,
-                       std::chrono::nanoseconds frameInterval)
+AnimationRun::AnimationRun(const RunParameters &parameters, DrawingSurface &surface)
+    : parameters_(parameters)
+    , surface_(surface)
+    , slits_(PhasorCount(parameters.slitCount))
+    , phasorLength_(PhasorLength(parameters.slitCountText))
+    , scale_(IntensityScale(parameters.slitCountText, parameters.frequency))
+    , ink_(surface.foregroundColour())
+    , stubs_(std::make_unique<SlitStubs>(slits_))
 {
     const QColor back = DrawingSurface::kBackColour;
-    const QColor ink = surface.foregroundColour();
 
     // Twips are the surface's only unit, so there is no scale mode to select.
-    const std::size_t clearing = surface.drawingMark();
+    const std::uint64_t clearing = surface.drawingMark();
     surface.setLineWidth(kClearingLineWidth);
     for (int y = kClearedTop; y <= kClearedBottom; y += kClearingStep)
         surface.line(twips(kClearedLeft), twips(y), twips(kClearedRight), twips(y), back);
     surface.paintedOver(clearing,
                         QRectF(kClearedLeft, kClearedTop, kClearedRight - kClearedLeft, kClearedBottom - kClearedTop));
     surface.setLineWidth(kThinWidth);
-    const double f = parameters.frequency;
-    DrawIncidentWaveAxisAndCurve(surface, f);
-
-    const int slits = PhasorCount(parameters.slitCount);
-    const double L = PhasorLength(parameters.slitCountText);
-    const double scale = IntensityScale(parameters.slitCountText, f);
+    DrawIncidentWaveAxisAndCurve(surface, parameters.frequency);
 
     surface.setLineWidth(kDiaphragmWidth);
     surface.line(twips(scene::kDiaphragmLeft), twips(scene::kDiaphragmY), twips(scene::kDiaphragmRight),
@@ -131,38 +150,71 @@ RunReport RunAnimation(const RunParameters &parameters, DrawingSurface &surface,
     surface.setFillColour(back);
     surface.setFillStyle(DrawingSurface::FillStyle::Solid);
     // Grey discs cut the slits into the diaphragm line.
-    for (int J = 0; J < slits; ++J)
+    for (int J = 0; J < slits_; ++J)
         surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), kSlitDiscRadius, back);
 
-    Pacer pacer(clock, parameters.slowDown, frameInterval, [&surface] { surface.flush(); });
-    SlitStubs stubs(slits);
-    const auto inked = [&](double x1, double y1, double x2, double y2) {
-        surface.line(twips(x1), twips(y1), twips(x2), twips(y2), ink);
-        stubs.touched(DrawingSurface::reach(twips(x1), twips(y1), twips(x2), twips(y2), kThinWidth));
-    };
-    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
-        clearUpperVectorState();
-        const bool rays = P % kRayEvery == 0;
-        const bool chain = P % kChainEvery == 0;
-        const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
-        ChainPoint point = first;
-        for (int J = 0; J < slits; ++J) {
-            surface.setLineWidth(kStubWidth);
-            stubs.draw(surface, J);
-            surface.setLineWidth(kThinWidth);
-            if (rays)
-                surface.line(twips(SlitX(J)), twips(scene::kDiaphragmY), twips(P), twips(scene::kScreenY), kWhite);
-            const ChainPoint next = PhasorStep(point, J, P, f, L);
-            if (chain)
-                inked(point.x, point.y, next.x, next.y);
-            point = next;
-        }
-        const double height = RawIntensity(first, point) * scale;
-        inked(P, scene::kScreenY, P, scene::kScreenY - height);
-        pacer.columnDone();
+    marks_.reserve(static_cast<std::size_t>(scene::kLastColumn - scene::kFirstColumn + 2));
+    marks_.push_back(surface.drawingMark());
+}
+
+AnimationRun::~AnimationRun() = default;
+
+bool AnimationRun::sweptToTheEnd() const
+{
+    return reached_ >= scene::kLastColumn;
+}
+
+void AnimationRun::inked(double x1, double y1, double x2, double y2, int P)
+{
+    surface_.line(twips(x1), twips(y1), twips(x2), twips(y2), ink_);
+    stubs_->touched(DrawingSurface::reach(twips(x1), twips(y1), twips(x2), twips(y2), kThinWidth), P);
+}
+
+void AnimationRun::drawColumn(int P)
+{
+    clearUpperVectorState();
+    const double f = parameters_.frequency;
+    const bool rays = P % scene::kRayEvery == 0;
+    const bool chain = P % scene::kChainEvery == 0;
+    const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
+    ChainPoint point = first;
+    for (int J = 0; J < slits_; ++J) {
+        surface_.setLineWidth(kStubWidth);
+        stubs_->draw(surface_, J, P);
+        surface_.setLineWidth(kThinWidth);
+        if (rays)
+            surface_.line(twips(SlitX(J)), twips(scene::kDiaphragmY), twips(P), twips(scene::kScreenY), kWhite);
+        const ChainPoint next = PhasorStep(point, J, P, f, phasorLength_);
+        if (chain)
+            inked(point.x, point.y, next.x, next.y, P);
+        point = next;
     }
-    pacer.finish();
-    return {pacer.framesShown(), pacer.sleeps()};
+    const double height = RawIntensity(first, point) * scale_;
+    inked(P, scene::kScreenY, P, scene::kScreenY - height, P);
+}
+
+void AnimationRun::drawNextColumn()
+{
+    if (sweptToTheEnd())
+        return;
+    drawColumn(++reached_);
+    marks_.push_back(surface_.drawingMark());
+}
+
+void AnimationRun::standAt(int column)
+{
+    column = std::clamp(column, kBeforeFirstColumn, scene::kLastColumn);
+    if (column < reached_) {
+        const auto after = static_cast<std::size_t>(column + 1);
+        surface_.takeBack(marks_[after]);
+        marks_.resize(after + 1);
+        stubs_->goBackTo(column);
+        reached_ = column;
+        // What the sweep's own drawing leaves set, as at that column.
+        surface_.setLineWidth(kThinWidth);
+    }
+    while (reached_ < column)
+        drawNextColumn();
 }
 
 } // namespace korvane

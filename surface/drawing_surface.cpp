@@ -4,7 +4,6 @@
 
 #include "twips.h"
 
-#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -48,20 +47,37 @@ void DrawingSurface::rescaleIfNeeded()
     if (ratio == ratio_ && zoom_ * ratio == scale_)
         return;
     forgetCovered();
-    endPainting();
     ratio_ = ratio;
     scale_ = zoom_ * ratio;
+    drawAllAgain();
+}
+
+void DrawingSurface::drawAllAgain()
+{
+    endPainting();
     const QSize deviceSize(static_cast<int>(std::ceil(kLogicalSize.width() * scale_)),
                            static_cast<int>(std::ceil(kLogicalSize.height() * scale_)));
-    image_ = QImage(deviceSize, QImage::Format_RGB32);
+    if (image_.size() != deviceSize)
+        image_ = QImage(deviceSize, QImage::Format_RGB32);
     image_.fill(kBackColour);
-    // Every call again, in its order, at the new scale: the same calls give the
-    // pixels they would have given had they been made at this scale first.
+    // Every call again, in its order: the same calls give the pixels they
+    // would have given had they been made at this scale first.
     for (const Drawing &drawing : drawings_)
         draw(drawing);
     endPainting();
     dirty_ = QRect();
     update();
+}
+
+void DrawingSurface::takeBack(std::uint64_t mark)
+{
+    if (mark < forgotten_ || mark >= drawingMark())
+        return;
+    const std::size_t kept = static_cast<std::size_t>(mark - forgotten_);
+    drawings_.resize(kept);
+    // A painting over that is taken back forgets nothing.
+    std::erase_if(covers_, [kept](const Cover &cover) { return cover.end > kept; });
+    drawAllAgain();
 }
 
 void DrawingSurface::setLineWidth(int pixels)
@@ -368,11 +384,12 @@ QRect DrawingSurface::drawCaption(const Drawing &caption)
     return deviceRect.toAlignedRect().intersected(image_.rect());
 }
 
-void DrawingSurface::paintedOver(std::size_t since, QRectF area)
+void DrawingSurface::paintedOver(std::uint64_t since, QRectF area)
 {
     if (covers_.empty())
         QMetaObject::invokeMethod(this, &DrawingSurface::forgetCovered, Qt::QueuedConnection);
-    covers_.push_back({std::min(since, drawings_.size()), drawings_.size(), area});
+    const std::size_t index = since < forgotten_ ? 0 : static_cast<std::size_t>(since - forgotten_);
+    covers_.push_back({std::min(index, drawings_.size()), drawings_.size(), area});
 }
 
 void DrawingSurface::forgetCovered()
@@ -409,6 +426,7 @@ void DrawingSurface::forgetCovered()
     for (std::size_t i = 0; i < drawings_.size(); ++i)
         if (!gone[i])
             drawings_[kept++] = drawings_[i];
+    forgotten_ += drawings_.size() - kept;
     drawings_.resize(kept);
 }
 
@@ -439,12 +457,6 @@ void DrawingSurface::showChanges()
     const QRectF logical(dirty_.x() / ratio_, dirty_.y() / ratio_, dirty_.width() / ratio_, dirty_.height() / ratio_);
     update(logical.toAlignedRect());
     dirty_ = QRect();
-}
-
-void DrawingSurface::flush()
-{
-    showChanges();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 const QImage &DrawingSurface::image() const

@@ -4,12 +4,12 @@
 
 // The window's drawing surface. Handlers draw lines and circles in twips; the
 // surface keeps every pixel in an image, so covering or resizing the window
-// loses nothing, and shows the changed region when the handler returns (or at
-// once, from inside a long handler, through flush()).
+// loses nothing, and shows the changed region when the handler returns.
 //
 // It also keeps what it was asked to draw, in twips, so that at another zoom
 // or device pixel ratio it draws the same picture again at the new resolution
-// rather than enlarging the old pixels.
+// rather than enlarging the old pixels, and so that drawing can be taken back
+// to an earlier mark.
 
 #include "twips.h"
 
@@ -91,21 +91,22 @@ public:
     // then part of the picture, and drawing covers it.
     void paintCaption(QRect rect, const QString &text, const QFont &font);
 
+    // A place in the sequence of drawing calls, counted from the surface's
+    // first: it stays good while nothing drawn after it is forgotten, and
+    // painting over forgets only what was drawn before the painting.
+    std::uint64_t drawingMark() const { return forgotten_ + drawings_.size(); }
     // A handler that paints an area over in the back colour tells the surface
     // so: what was drawn before `since` and lies wholly within `area` (twips),
     // or has been drawn again just the same since, can no longer be seen and
     // is no longer kept (forgotten once the handler has returned, so that the
     // handler does not wait for it).
-    std::size_t drawingMark() const { return drawings_.size(); }
-    void paintedOver(std::size_t since, QRectF area);
+    void paintedOver(std::uint64_t since, QRectF area);
+    // Takes back every drawing made since `mark`: the picture is drawn again
+    // from what was drawn before it, as if nothing had come after.
+    void takeBack(std::uint64_t mark);
     // How many drawings are kept, and the memory they take, in bytes.
     std::size_t drawingsKept() const { return drawings_.size(); }
     std::size_t keptBytes() const;
-
-    // For a handler that does not return to the event loop for a long time:
-    // shows everything drawn so far and lets the toolkit paint, without
-    // handling any user input.
-    void flush();
 
     // The retained picture in device pixels, and how many device pixels make
     // one logical pixel of the design (the zoom times the device pixel ratio).
@@ -150,6 +151,8 @@ private:
     double ratio() const;
     // Draws everything kept again when the zoom or the ratio has changed.
     void rescaleIfNeeded();
+    // A new image at the present scale with everything kept drawn into it.
+    void drawAllAgain();
     QRect draw(const Drawing &drawing);
     QRect drawLine(const Drawing &line);
     QRect drawCircle(const Drawing &circle);
@@ -180,6 +183,8 @@ private:
     std::vector<Drawing> drawings_;
     std::vector<Caption> captions_;
     std::vector<Cover> covers_;
+    // Drawings forgotten since the surface was made, which marks count too.
+    std::uint64_t forgotten_ = 0;
     int lineWidth_ = 1;
     FillStyle fillStyle_ = FillStyle::Transparent;
     QColor fillColour_ = Qt::black;

@@ -3,8 +3,9 @@
 #pragma once
 
 // A clock for the pacer that only moves when told to, so a two-minute run
-// can be checked in milliseconds: sleeping moves it to the deadline (plus an
-// optional oversleep), and every reading can cost a little simulated work.
+// can be checked in milliseconds: a wait moves it to the deadline (plus an
+// optional oversleep) and takes no real time, and every reading can cost a
+// little simulated work.
 
 #include "pacer.h"
 
@@ -15,8 +16,6 @@ namespace korvane::test {
 class FakeClock final : public PaceClock
 {
 public:
-    using Duration = std::chrono::nanoseconds;
-
     explicit FakeClock(Duration perReading = Duration(0), Duration oversleep = Duration(0))
         : perReading_(perReading)
         , oversleep_(oversleep)
@@ -29,13 +28,14 @@ public:
         return now_;
     }
 
-    void sleepUntil(Time deadline) override
+    Duration waitFor(Time deadline) override
     {
-        ++sleeps_;
         if (deadline > now_) {
+            ++sleeps_;
             slept_ += deadline - now_;
             now_ = deadline + oversleep_;
         }
+        return Duration(0);
     }
 
     void spend(Duration d) { now_ += d; }

@@ -3,21 +3,18 @@
 #pragma once
 
 // A Start run away from any window: the values read from the stores' texts,
-// as the Start handler reads them, a surface that has never drawn anything
-// else, and a clock that only moves when told to, so the slow-down costs no
-// real time. Then the read-out, as the handler writes it after the run.
-
-#include "fake_clock.h"
+// as the Start handler reads them, and a surface that has never drawn
+// anything else; swept without pause, then the read-out written, as the
+// handler writes it when the sweep ends.
 
 #include "animation_run.h"
 #include "drawing_surface.h"
+#include "phasor_model.h"
 #include "value_stores.h"
 #include "wave_strip.h"
 
 #include <QImage>
 #include <QLineEdit>
-
-#include <chrono>
 
 namespace korvane::test {
 
@@ -25,7 +22,6 @@ struct RunBench {
     RunParameters parameters;
     QLineEdit nKmitočet, nRelKmitočet;
     DrawingSurface surface;
-    FakeClock clock;
 
     RunBench(const QString &slits, const QString &f, const QString &slowDown = QStringLiteral("0"))
         : parameters(runParameters(slits, f, slowDown))
@@ -33,11 +29,17 @@ struct RunBench {
     {
     }
 
-    RunReport run()
+    // The picture an untouched run leaves on reaching `column`.
+    void runTo(int column)
     {
-        const RunReport report = RunAnimation(parameters, surface, clock, std::chrono::milliseconds(16));
+        AnimationRun run(parameters, surface);
+        run.standAt(column);
+    }
+
+    void run()
+    {
+        runTo(scene::kLastColumn);
         ShowRelativeFrequency(nKmitočet, nRelKmitočet, "#.##");
-        return report;
     }
 };
 

@@ -43,6 +43,8 @@ private slots:
     void rowsAndColumnsAsThePainterDrawsThem_data();
     void rowsAndColumnsAsThePainterDrawsThem();
     void laterDrawingCoversEarlier();
+    void takingBackLeavesWhatCameBefore_data();
+    void takingBackLeavesWhatCameBefore();
     void farCoordinatesAreCut_data();
     void farCoordinatesAreCut();
     void notANumberDrawsNothing();
@@ -101,6 +103,50 @@ void TestDrawingSurface::laterDrawingCoversEarlier()
     surface.setLineWidth(3);
     surface.line(1500.0f, 0.0f, 1500.0f, 3000.0f, kInk);
     QCOMPARE(surface.pixelAt(100, 100), kInk);
+}
+
+void TestDrawingSurface::takingBackLeavesWhatCameBefore_data()
+{
+    QTest::addColumn<bool>("forgottenBetween");
+    QTest::addColumn<double>("zoomAfter");
+    QTest::newRow("at once") << false << 1.0;
+    QTest::newRow("after what was painted over is forgotten") << true << 1.0;
+    QTest::newRow("then zoomed: the same calls at the new scale") << true << 2.0;
+}
+
+void TestDrawingSurface::takingBackLeavesWhatCameBefore()
+{
+    QFETCH(bool, forgottenBetween);
+    QFETCH(double, zoomAfter);
+    // A drawing, painted over in grey as a run clears its band; a mark; then more.
+    const auto paintOver = [](DrawingSurface &s) {
+        const std::uint64_t since = s.drawingMark();
+        s.setLineWidth(10);
+        for (int y = 1000; y <= 3000; y += 10)
+            s.line(0.0f, float(y), 6000.0f, float(y), DrawingSurface::kBackColour);
+        s.paintedOver(since, QRectF(0, 1000, 6000, 2000));
+        s.setLineWidth(1);
+        s.line(0.0f, 2000.0f, 6000.0f, 2000.0f, kInk);
+    };
+    DrawingSurface surface;
+    surface.line(300.0f, 1500.0f, 3000.0f, 2500.0f, kInk);
+    paintOver(surface);
+    const std::uint64_t mark = surface.drawingMark();
+    if (forgottenBetween) {
+        QCoreApplication::processEvents();
+        QCOMPARE(surface.drawingMark(), mark);
+    }
+    surface.line(0.0f, 0.0f, 6000.0f, 4000.0f, kWhite);
+    surface.circle(3000.0f, 2000.0f, 500.0f, kInk);
+    surface.takeBack(mark);
+    QCOMPARE(surface.drawingMark(), mark);
+    surface.setZoom(zoomAfter);
+
+    DrawingSurface before;
+    before.setZoom(zoomAfter);
+    before.line(300.0f, 1500.0f, 3000.0f, 2500.0f, kInk);
+    paintOver(before);
+    QCOMPARE(surface.image(), before.image());
 }
 
 void TestDrawingSurface::farCoordinatesAreCut_data()

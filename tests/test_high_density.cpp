@@ -57,7 +57,8 @@ Drawn drawRun(const char *option)
 {
     const auto window = korvane::test::openWindow();
     korvane::test::control<QAbstractButton>(*window, option)->click();
-    window->controls().cmdStart->click();
+    if (!korvane::test::runToEnd(*window))
+        qFatal("the run never ended");
     QCoreApplication::processEvents();
     return {window->surface().image().convertToFormat(QImage::Format_RGB32),
             window->grab().toImage().convertToFormat(QImage::Format_RGB32), geometryOf(*window)};

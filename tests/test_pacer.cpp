@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
 // The pause accounting of the Start run's pacer, on a simulated clock: the
-// run's length, how often it sleeps and how steadily it shows frames.
+// run's length, with and without a standstill, how often it waits and how
+// steadily it shows frames.
 
 #include "fake_clock.h"
 #include "pacer.h"
@@ -29,27 +30,44 @@ struct Simulated {
     int sleeps = 0;
 };
 
-// A sweep whose columns take `work` each and whose frames take `frameCost`.
+// A sweep whose columns take `work` each and whose frames take `frameCost`,
+// given way to an event loop that paints a frame and waits as the pacer
+// says. At column `stopAt` it stands still for `standstill`, as a user's
+// pause does.
 Simulated simulate(double slowDown, std::chrono::nanoseconds work, std::chrono::nanoseconds frameCost,
-                   std::chrono::nanoseconds oversleep)
+                   std::chrono::nanoseconds oversleep, int stopAt = -1,
+                   std::chrono::nanoseconds standstill = std::chrono::nanoseconds(0))
 {
     FakeClock clock(0ns, oversleep);
     std::vector<PaceClock::Time> frames{clock.peek()};
-    Pacer pacer(clock, slowDown, kFrameInterval, [&] {
+    Pacer pacer(slowDown, kFrameInterval, clock.now());
+    const auto giveWay = [&](PaceClock::Time until) {
         frames.push_back(clock.peek());
         clock.spend(frameCost);
-    });
+        clock.waitFor(until);
+        pacer.resume(clock.now());
+    };
     for (int column = 0; column < kColumns; ++column) {
+        if (column == stopAt) {
+            pacer.stop(clock.now());
+            clock.spend(standstill);
+            pacer.restart(clock.now());
+            pacer.resume(clock.now());
+        }
         clock.spend(work);
-        pacer.columnDone();
+        if (pacer.columnDone(clock.now()))
+            giveWay(pacer.wakeAt());
     }
-    pacer.finish();
+    // The last columns are shown as the sweep gives way to wait for their pause.
     frames.push_back(clock.peek());
+    clock.waitFor(clock.now() + pacer.stillOwed());
 
     Simulated result;
     result.total = clock.elapsed();
     for (std::size_t i = 1; i < frames.size(); ++i)
-        result.longestFrameGap = std::max(result.longestFrameGap, std::chrono::nanoseconds(frames[i] - frames[i - 1]));
+        if (frames[i] - frames[i - 1] < standstill || standstill.count() == 0)
+            result.longestFrameGap =
+                std::max(result.longestFrameGap, std::chrono::nanoseconds(frames[i] - frames[i - 1]));
     result.frames = pacer.framesShown();
     result.sleeps = clock.sleeps();
     return result;
@@ -71,8 +89,8 @@ private slots:
     void runLastsItsWorkPlusItsPause();
     void pausePerColumn_data();
     void pausePerColumn();
-    void machineClockNeverWakesEarly_data();
-    void machineClockNeverWakesEarly();
+    void pausedRunLastsItsTimePlusTheStandstill_data();
+    void pausedRunLastsItsTimePlusTheStandstill();
 };
 
 void TestPacer::runLastsItsWorkPlusItsPause_data()
@@ -137,35 +155,36 @@ void TestPacer::pausePerColumn()
 {
     QFETCH(double, slowDown);
     QFETCH(double, nanoseconds);
-    FakeClock clock;
-    const Pacer pacer(clock, slowDown, kFrameInterval, {});
+    const Pacer pacer(slowDown, kFrameInterval, PaceClock::Time());
     QCOMPARE(pacer.pausePerColumn(), nanoseconds);
 }
 
-// The machine's own clock: on Windows it sleeps on a waitable timer, whose
-// due time is relative, in 100 ns units, and counted on another clock than
-// the deadline. A wake-up before the deadline would shorten every pause; a
-// deadline already past must not wait at all. Only the lower bound is checked:
-// how much later a loaded machine wakes is no fault.
-void TestPacer::machineClockNeverWakesEarly_data()
+void TestPacer::pausedRunLastsItsTimePlusTheStandstill_data()
 {
-    QTest::addColumn<int>("microseconds");
-    QTest::newRow("already past") << -5000;
-    QTest::newRow("now") << 0;
-    QTest::newRow("less than a timer tick") << 1500;
-    QTest::newRow("about a frame") << 16667;
-    QTest::newRow("more than two timer ticks") << 40000;
+    QTest::addColumn<double>("slowDown");
+    QTest::addColumn<int>("stopAt");
+    QTest::addColumn<int>("standstillMs");
+
+    QTest::newRow("S=301, a second's stop half way") << 301.0 << 6000 << 1000;
+    QTest::newRow("S=301, stopped at the first column") << 301.0 << 0 << 5000;
+    QTest::newRow("S=30001, a minute's stop near the end") << 30001.0 << 11900 << 60000;
+    QTest::newRow("S=0, stopped: no pause to keep") << 0.0 << 5000 << 2000;
 }
 
-void TestPacer::machineClockNeverWakesEarly()
+void TestPacer::pausedRunLastsItsTimePlusTheStandstill()
 {
-    QFETCH(int, microseconds);
-    SteadyPaceClock clock;
-    for (int i = 0; i < 3; ++i) {
-        const PaceClock::Time deadline = clock.now() + std::chrono::microseconds(microseconds);
-        clock.sleepUntil(deadline);
-        QVERIFY(clock.now() >= deadline);
-    }
+    QFETCH(double, slowDown);
+    QFETCH(int, stopAt);
+    QFETCH(int, standstillMs);
+    const auto standstill = std::chrono::milliseconds(standstillMs);
+    const Simulated untouched = simulate(slowDown, 4us, 300us, 60us);
+    const Simulated stopped = simulate(slowDown, 4us, 300us, 60us, stopAt, standstill);
+    // The pauses still to come are all kept: as long as the untouched run
+    // and the standstill together, within one frame.
+    const double expected = ms(untouched.total) + standstillMs;
+    QVERIFY2(std::fabs(ms(stopped.total) - expected) <= ms(kFrameInterval),
+             qPrintable(QStringLiteral("lasted %1 ms, expected %2 ms").arg(ms(stopped.total)).arg(expected)));
+    QVERIFY2(stopped.longestFrameGap <= 20ms, qPrintable(QString::number(ms(stopped.longestFrameGap))));
 }
 
 QTEST_APPLESS_MAIN(TestPacer)

@@ -284,8 +284,11 @@ void TestRobustness::init()
     readOuts_.clear();
     dice_ = Dice(seed_);
     window_ = test::openWindow();
+    // The layers over the picture move with what they show; the rest stays put.
+    static const QStringList overlays{"lookOut", "lookOutColumn", "orderMarks", "pauseHint"};
     for (QWidget *child : window_->findChildren<QWidget *>())
-        model_.design.insert(child, child->geometry());
+        if (!overlays.contains(child->objectName()))
+            model_.design.insert(child, child->geometry());
     for (QLineEdit *box : {c().nTitul, c().nWavelenghts, c().nSměs, c().nCornu, c().nMřížka})
         model_.captions.insert(box, box->text());
     for (QRadioButton *option : {c().op2, c().op3Dirky, c().op4Dírky, c().op20})
@@ -671,6 +674,9 @@ void TestRobustness::start(Step &step, std::optional<Qt::Key> byKey)
         key(*byKey, step);
     else
         click(c().cmdStart, QPoint(dice_.between(5, 50), dice_.between(5, 20)), step);
+    // The run plays in the event loop, as a user waits for it.
+    if (!test::waitForRunEnd(*window_))
+        step.error = QStringLiteral("the run never ended");
 }
 
 void TestRobustness::pressKey(Step &step)

@@ -8,6 +8,7 @@
 // window can move between ratios within one test.
 
 #include "fake_clock.h"
+#include "run_picture.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -69,7 +70,8 @@ struct Window {
     void run(const char *option)
     {
         control<QRadioButton>(*window, option)->click();
-        window->controls().cmdStart->click();
+        if (!test::runToEnd(*window))
+            qFatal("the run never ended");
         QCoreApplication::processEvents();
     }
 
@@ -85,7 +87,8 @@ QString layoutOf(MainWindow &window)
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || w->isWindow())
             continue;
         // Laid over the design by rules of their own, which test_look_out checks.
-        if (w->objectName() == QLatin1String("lookOut") || w->objectName() == QLatin1String("orderMarks"))
+        static const QStringList overlays{"lookOut", "lookOutColumn", "orderMarks", "pauseHint"};
+        if (overlays.contains(w->objectName()))
             continue;
         const QRect g = w->geometry();
         out += QStringLiteral("%1 %2,%3 %4x%5 %6px\n")
@@ -113,6 +116,7 @@ private slots:
     void stepsStopWhereTheScreenEnds();
     void controlWheelZoomsOverAnyControl();
     void zoomKeysDuringARunActAfterIt();
+    void pausedRunStepsByPixelsOfTheZoom();
     void fullScreenFitsAndCentres();
     void pictureFollowsTheScreensRatio_data();
     void pictureFollowsTheScreensRatio();
@@ -241,14 +245,39 @@ void TestZoom::zoomKeysDuringARunActAfterIt()
     QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+")));
     QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+")));
     window.window->controls().cmdStart->click();
-    QVERIFY(window.window->lastRun().framesShown > 0);
+    QCoreApplication::processEvents();
+    QVERIFY(window.window->running());
     QCOMPARE(window.window->zoom(), 1.0);
+    QVERIFY(test::waitForRunEnd(*window.window));
+    QVERIFY(window.window->lastRun().framesShown > 0);
     QCoreApplication::processEvents();
     QCOMPARE(window.window->zoom(), 1.25);
 
     Window zoomedFirst(kLargeScreen, 1.25);
-    zoomedFirst.window->controls().cmdStart->click();
+    QVERIFY(test::runToEnd(*zoomedFirst.window));
     QVERIFY(window.surface() == zoomedFirst.surface());
+}
+
+void TestZoom::pausedRunStepsByPixelsOfTheZoom()
+{
+    Window window(kLargeScreen, 1.0);
+    MainWindow &w = *window.window;
+    w.controls().cmdStart->click();
+    QWidget *focus = w.controls().cmdStart;
+    QTest::keyClick(focus, Qt::Key_Space);
+    // Zoomed while it stands: the pixel columns are 7.5 columns wide.
+    while (w.zoom() < 2.0)
+        w.zoomIn();
+    QTest::keyClick(focus, Qt::Key_Right);
+    QTest::keyClick(focus, Qt::Key_Right);
+    QTest::keyClick(focus, Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(w.runColumn(), 213);
+    // As an untouched run caught there and drawn at 200 %.
+    test::RunBench untouched(QStringLiteral("4"), QStringLiteral("20"));
+    untouched.surface.setZoom(2.0);
+    untouched.runTo(213);
+    const QRect band(0, 134, window.surface().width(), 1066);
+    QVERIFY(window.surface().copy(band) == untouched.surface.image().convertToFormat(QImage::Format_RGB32).copy(band));
 }
 
 void TestZoom::fullScreenFitsAndCentres()

@@ -9,7 +9,9 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTimer>
@@ -43,6 +45,23 @@ T *control(QWidget &window, const char *name)
 inline QString text(QWidget &window, const char *name)
 {
     return control<QLineEdit>(window, name)->text();
+}
+
+// Waits while the event loop plays the run under way to its end; false when
+// it has not ended in time.
+inline bool waitForRunEnd(MainWindow &window, int timeoutMs = 120000)
+{
+    if (!window.running())
+        return true;
+    QSignalSpy finished(&window, &MainWindow::runFinished);
+    return finished.wait(timeoutMs);
+}
+
+// Clicks Start, as a script would, and waits for the run to end.
+inline bool runToEnd(MainWindow &window, int timeoutMs = 120000)
+{
+    window.controls().cmdStart->click();
+    return waitForRunEnd(window, timeoutMs);
 }
 
 // Runs the program's event loop, as main() does, with `first` as its first

@@ -10,6 +10,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
@@ -63,7 +64,11 @@ int main(int argc, char *argv[])
     // As a user chooses: a click on the option button runs its handler
     // (the 4-slit button is already selected, and a click leaves it so).
     button->click();
-    window.controls().cmdStart->click(); // runs to the last column before it returns
+    // The run plays in the event loop; the picture is taken when it has ended.
+    QEventLoop played;
+    QObject::connect(&window, &korvane::MainWindow::runFinished, &played, &QEventLoop::quit);
+    window.controls().cmdStart->click();
+    played.exec();
     QApplication::processEvents();
 
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>pozastaveno</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Sloupec pohledu zblízka</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Řády mřížkové rovnice</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pozastaveno</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>Pozastaveno před prvním sloupcem</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>Pozastaveno ve sloupci x = %1 twipů</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Mezerník: pokračovat.  Home, End: první sloupec, konec.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>Šipky vlevo, vpravo: o řetězec zpět či dál; se Shiftem o pixel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Zobrazit maxima</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastavit</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovat</translation>
     </message>
 </context>
 </TS>

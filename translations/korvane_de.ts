@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>angehalten</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Position der Nahansicht</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Ordnungen der Gittergleichung</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>Angehalten vor der ersten Schirmposition</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>Angehalten bei x = %1 Twips</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Leertaste: weiter.  Pos1, Ende: erste Position, Schluss.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>Links, Rechts: eine Kette zurück oder vor; mit Umschalt ein Pixel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Maxima zeigen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
     </message>
 </context>
 </TS>

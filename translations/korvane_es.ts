@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>en pausa</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Columna de la vista de cerca</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Órdenes de la ecuación de la red</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>En pausa antes de la primera columna</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>En pausa en la columna x = %1 twips</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Espacio: seguir.  Inicio, Fin: la primera columna, el final.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>Izquierda, Derecha: una cadena atrás o adelante; con Mayús, un píxel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Mostrar máximos</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>en pause</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Colonne de la vue rapprochée</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Ordres de la formule des réseaux</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>En pause avant la première colonne</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>En pause à la colonne x = %1 twips</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Espace&#xa0;: reprendre.  Début, Fin&#xa0;: première colonne, fin.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>Gauche, Droite&#xa0;: une chaîne en arrière ou en avant&#xa0;; avec Maj, un pixel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Afficher les maxima</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
     </message>
 </context>
 </TS>

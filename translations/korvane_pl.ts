@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>wstrzymano</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Kolumna widoku z bliska</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Rzędy równania siatki</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>Wstrzymano</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>Wstrzymano przed pierwszą kolumną</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>Wstrzymano w kolumnie x = %1 twipów</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Spacja: dalej.  Home, End: pierwsza kolumna, koniec.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>W lewo, w prawo: łańcuch wstecz lub dalej; z Shiftem o piksel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Pokaż maksima</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Wstrzymaj</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Wznów</translation>
     </message>
 </context>
 </TS>

@@ -220,6 +220,21 @@
     </message>
 </context>
 <context>
+    <name>TitleBar</name>
+    <message>
+        <source>paused</source>
+        <extracomment>In the title bar while a run stands paused: &quot;Korvane (paused)&quot;.</extracomment>
+        <translation>pozastavené</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ColumnMarker</name>
+    <message>
+        <source>Look-out&apos;s column</source>
+        <translation>Stĺpec pohľadu zblízka</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -251,6 +266,29 @@
     <message>
         <source>Orders of the grating equation</source>
         <translation>Rády mriežkovej rovnice</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::PauseHint</name>
+    <message>
+        <source>Paused</source>
+        <translation>Pozastavené</translation>
+    </message>
+    <message>
+        <source>Paused before the first column</source>
+        <translation>Pozastavené pred prvým stĺpcom</translation>
+    </message>
+    <message>
+        <source>Paused at column x = %1 twips</source>
+        <translation>Pozastavené v stĺpci x = %1 twipov</translation>
+    </message>
+    <message>
+        <source>Space: go on.  Home, End: the first column, the end.</source>
+        <translation>Medzerník: pokračovať.  Home, End: prvý stĺpec, koniec.</translation>
+    </message>
+    <message>
+        <source>Left, Right: a chain back or on; with Shift, a pixel.</source>
+        <translation>Šípky vľavo, vpravo: o reťazec späť či ďalej; so Shiftom o pixel.</translation>
     </message>
 </context>
 <context>
@@ -298,6 +336,14 @@
     <message>
         <source>Show maxima</source>
         <translation>Zobraziť maximá</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pozastaviť</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Pokračovať</translation>
     </message>
 </context>
 </TS>
