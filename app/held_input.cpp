@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include <utility>
 
@@ -58,10 +59,45 @@ HeldInput::~HeldInput()
 
 void HeldInput::holdCall(QObject *context, std::function<void()> call)
 {
-    held_.push_back({context, nullptr, std::move(call)});
+    held_.push_back({context, nullptr, std::move(call), false});
 }
 
 namespace {
+
+// A pointer event made by the toolkit keeps its positions in the pointing
+// device's own point, which the next move of the pointer changes: a clone
+// held back would be handed back where the pointer is by then. So a mouse or
+// wheel event is held as its values, and made anew, with those values, just
+// as its turn comes.
+std::function<void()> resend(QObject *receiver, const QEvent *event)
+{
+    const QPointer<QObject> to(receiver);
+    if (event->type() == QEvent::Wheel) {
+        const auto *wheel = static_cast<const QWheelEvent *>(event);
+        return [to, position = wheel->position(), global = wheel->globalPosition(), pixels = wheel->pixelDelta(),
+                angle = wheel->angleDelta(), buttons = wheel->buttons(), modifiers = wheel->modifiers(),
+                phase = wheel->phase(), inverted = wheel->inverted(), source = wheel->source(),
+                device = wheel->pointingDevice()] {
+            QWheelEvent again(position, global, pixels, angle, buttons, modifiers, phase, inverted, source, device);
+            if (to)
+                QCoreApplication::sendEvent(to, &again);
+        };
+    }
+    const auto *mouse = static_cast<const QMouseEvent *>(event);
+    return [to, type = mouse->type(), position = mouse->position(), scene = mouse->scenePosition(),
+            global = mouse->globalPosition(), button = mouse->button(), buttons = mouse->buttons(),
+            modifiers = mouse->modifiers(), device = mouse->pointingDevice()] {
+        QMouseEvent again(type, position, scene, global, button, buttons, modifiers, device);
+        if (to)
+            QCoreApplication::sendEvent(to, &again);
+    };
+}
+
+bool isMouseOrWheel(QEvent::Type type)
+{
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick
+           || type == QEvent::MouseMove || type == QEvent::Wheel;
+}
 
 bool movesWithoutButtons(const QEvent *event)
 {
@@ -77,12 +113,15 @@ bool HeldInput::eventFilter(QObject *watched, QEvent *event)
     if (!isUserInput(event->type()) || event->type() == QEvent::ShortcutOverride || passes_(watched, event))
         return false;
     // A pointer moved about during a long run leaves only where it ended up.
-    if (movesWithoutButtons(event) && !held_.empty() && held_.back().receiver == watched && held_.back().event
-        && movesWithoutButtons(held_.back().event.get())) {
-        held_.back().event.reset(event->clone());
+    const bool plainMove = movesWithoutButtons(event);
+    if (plainMove && !held_.empty() && held_.back().receiver == watched && held_.back().plainMove) {
+        held_.back().call = resend(watched, event);
         return true;
     }
-    held_.push_back({watched, std::unique_ptr<QEvent>(event->clone()), {}});
+    if (isMouseOrWheel(event->type()))
+        held_.push_back({watched, nullptr, resend(watched, event), plainMove});
+    else
+        held_.push_back({watched, std::unique_ptr<QEvent>(event->clone()), {}, false});
     return true;
 }
 

@@ -45,10 +45,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // An event to post back, or a call that makes and sends it in its turn.
     struct Held {
         QPointer<QObject> receiver;
         std::unique_ptr<QEvent> event;
         std::function<void()> call;
+        bool plainMove;
     };
     Passes passes_;
     std::vector<Held> held_;

@@ -113,6 +113,7 @@ private slots:
     void damagedStoresNeitherHangNorCrash();
     void framesAreShownDuringTheRun();
     void inputDuringARunIsHandledAfterIt();
+    void aClickFromTheWindowSystemLandsWhereItWasMade();
     void secondStartDuringARunRunsAfterIt();
     void closeDuringARunWaitsForTheSweep_data();
     void closeDuringARunWaitsForTheSweep();
@@ -328,6 +329,24 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     QCOMPARE(frequency->value(), 1);
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("21"));
     QCOMPARE(test::text(*window_, "nRelKmitočet"), workedReadOut(21));
+}
+
+void TestAnimationRun::aClickFromTheWindowSystemLandsWhereItWasMade()
+{
+    // Through the window, as the window system delivers it: the pointer then
+    // moves on before the run ends, which moves the device's own point.
+    control<QLineEdit>(*window_, "nSpomaleni")->setText(QStringLiteral("30001"));
+    QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
+    QWindow *window = window_->windowHandle();
+    auto *option = control<QRadioButton>(*window_, "op2");
+    QTest::mouseClick(window, Qt::LeftButton, {}, option->mapTo(window_.get(), QPoint(6, 6)));
+    QTest::mouseMove(window, QPoint(300, 100));
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
+    window_->pauseOrResume();
+    QTest::keyClick(window_->controls().cmdStart, Qt::Key_End);
+    QVERIFY(test::waitForRunEnd(*window_));
+    QCoreApplication::processEvents();
+    QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("2"));
 }
 
 void TestAnimationRun::secondStartDuringARunRunsAfterIt()
