@@ -21,9 +21,10 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     menu_->setAccessibleName(tr("Window menu"));
     // Space pauses only while a run lasts, and is a button's own key between
     // runs, so it is named in the menu but bound by the window, not here.
+    // Between runs the item is not there at all: the menu is as it always was.
     pause_ = add(tr("Pause"), {}, std::move(commands.pauseOrResume));
     menu_->addAction(pause_);
-    menu_->addSeparator();
+    pauseSeparator_ = menu_->addSeparator();
     showRun(false, false);
     // Ctrl+= is where Ctrl++ is on a keyboard without a plus of its own.
     QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
@@ -97,7 +98,8 @@ void WindowMenu::showRun(bool running, bool paused)
 {
     const QString key = QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText);
     pause_->setText((paused ? tr("Resume") : tr("Pause")) + QLatin1Char('\t') + key);
-    pause_->setEnabled(running);
+    pause_->setVisible(running);
+    pauseSeparator_->setVisible(running);
 }
 
 void WindowMenu::showFullScreen(bool on)

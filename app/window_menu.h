@@ -58,6 +58,7 @@ private:
     QAction *leaveFullScreen_ = nullptr;
     QAction *showMaxima_ = nullptr;
     QAction *pause_ = nullptr;
+    QAction *pauseSeparator_ = nullptr;
 };
 
 } // namespace korvane
