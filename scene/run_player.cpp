@@ -11,10 +11,7 @@ namespace korvane {
 RunPlayer::RunPlayer(QObject *parent)
     : QObject(parent)
 {
-    timer_.setSingleShot(true);
-    // A coarse timer may come 5 % late, a visible stutter at a frame's length.
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &RunPlayer::turn);
+    connect(&timer_, &WakeTimer::timeout, this, &RunPlayer::turn);
 }
 
 RunPlayer::~RunPlayer() = default;
@@ -25,7 +22,7 @@ void RunPlayer::start(const RunParameters &parameters, DrawingSurface &surface, 
     run_ = std::make_unique<AnimationRun>(parameters, surface);
     pacer_.emplace(parameters.slowDown, frameInterval, clock_->now());
     report_ = {};
-    timer_.start(0);
+    timer_.start(std::chrono::nanoseconds(0));
 }
 
 int RunPlayer::reached() const
@@ -56,9 +53,7 @@ void RunPlayer::turn()
 
 void RunPlayer::wakeAt(PaceClock::Time deadline)
 {
-    // Never early: a late wake-up is paid back by the pacer, an early one
-    // would cost the next frame a turn of its own.
-    timer_.start(std::chrono::ceil<std::chrono::milliseconds>(clock_->waitFor(deadline)));
+    timer_.start(clock_->waitFor(deadline));
 }
 
 void RunPlayer::pause()
@@ -78,7 +73,7 @@ void RunPlayer::resume()
         return;
     paused_ = false;
     pacer_->restart(clock_->now());
-    timer_.start(0);
+    timer_.start(std::chrono::nanoseconds(0));
     emit pausedChanged(false);
 }
 

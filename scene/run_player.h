@@ -11,9 +11,9 @@
 
 #include "animation_run.h"
 #include "pacer.h"
+#include "wake_timer.h"
 
 #include <QObject>
-#include <QTimer>
 
 #include <chrono>
 #include <memory>
@@ -72,7 +72,7 @@ private:
 
     SteadyPaceClock steadyClock_;
     PaceClock *clock_ = &steadyClock_;
-    QTimer timer_;
+    WakeTimer timer_;
     std::unique_ptr<AnimationRun> run_;
     std::optional<Pacer> pacer_;
     bool paused_ = false;
