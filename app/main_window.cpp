@@ -6,6 +6,7 @@
 #include "accessible_names.h"
 #include "app_icon.h"
 #include "drawing_surface.h"
+#include "far_field_layer.h"
 #include "frequency.h"
 #include "held_input.h"
 #include "look_out_panel.h"
@@ -75,6 +76,8 @@ MainWindow::MainWindow(QWidget *parent)
     // Over the picture, under the controls.
     marks_ = new OrderMarks(this);
     marks_->place(1.0, QPoint());
+    farField_ = new FarFieldLayer(this);
+    farField_->place(1.0, QRect(QPoint(), kClientSize));
     controls_ = createControls(this);
     nameForAccessibility(controls_, *surface_);
     designDescription_ = surface_->accessibleDescription();
@@ -109,6 +112,7 @@ MainWindow::MainWindow(QWidget *parent)
                                      [this] { command([this] { actualSize(); }); },
                                      [this](bool on) { command([this, on] { setFullScreenView(on); }); },
                                      [this](bool on) { command([this, on] { setShowMaxima(on); }); },
+                                     [this](bool on) { command([this, on] { setShowFarField(on); }); },
                                      [this] { command([this] { copyPicture(); }); },
                                      [this] { command([this] { savePictureAs(); }); },
                                      [this] { command([this] { showAbout(this); }); },
@@ -236,6 +240,7 @@ void MainWindow::applyZoom(double zoom, QPoint offset)
     surface_->move(offset);
     surface_->setZoom(zoom);
     marks_->place(zoom, offset);
+    farField_->place(zoom, QRect(offset, zoomed(kClientSize, zoom)));
     hint_->place(zoom, QRect(offset, zoomed(kClientSize, zoom)));
     // The pointer now stands over another column; the next move shows it.
     hideLookOut();
@@ -541,6 +546,15 @@ void MainWindow::setShowMaxima(bool on)
     marks_->setVisible(on && runOnScreen_.has_value());
 }
 
+void MainWindow::setShowFarField(bool on)
+{
+    showFarField_ = on;
+    menu_->showFarFieldAction()->setChecked(on);
+    if (on && (runUnderWay_ || runOnScreen_))
+        farField_->setRun(runUnderWay_ ? *runUnderWay_ : *runOnScreen_);
+    farField_->setVisible(on && (runUnderWay_ || runOnScreen_));
+}
+
 void MainWindow::lookAt(QPointF position)
 {
     const RunLookOut *run = lookable();
@@ -622,6 +636,8 @@ void MainWindow::cmdStartClick()
     marks_->hide();
     const RunParameters parameters = storedRunParameters(controls_);
     runUnderWay_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
+    // Over the run as it builds: the theory is known before the sweep.
+    setShowFarField(showFarField_);
     menu_->showRun(true, false);
     player_->start(parameters, *surface_, frameInterval());
 }

@@ -25,6 +25,7 @@ namespace korvane {
 class ColumnMarker;
 class DrawingSurface;
 class DroppedInput;
+class FarFieldLayer;
 class HeldInput;
 class LookOutPanel;
 class OrderMarks;
@@ -92,6 +93,9 @@ public:
     // The orders' ticks under the screen line, asked for in the menu.
     void setShowMaxima(bool on);
     const OrderMarks &orderMarks() const { return *marks_; }
+    // The textbook's far-field curve over the profile, asked for in the menu.
+    void setShowFarField(bool on);
+    const FarFieldLayer &farFieldCurve() const { return *farField_; }
 
 signals:
     // After each Start run, once its held input has been handed back.
@@ -176,6 +180,8 @@ private:
     std::optional<int> keyColumn_;
     OrderMarks *marks_ = nullptr;
     bool showMaxima_ = false;
+    FarFieldLayer *farField_ = nullptr;
+    bool showFarField_ = false;
     PauseHint *hint_ = nullptr;
     // What the drawing area says of itself when nothing is looked at.
     QString designDescription_;

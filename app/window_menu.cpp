@@ -44,6 +44,10 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     showMaxima_->setCheckable(true);
     connect(showMaxima_, &QAction::toggled, this, std::move(commands.showMaxima));
     menu_->addAction(showMaxima_);
+    showFarField_ = add(tr("Show far-field curve"), {}, {});
+    showFarField_->setCheckable(true);
+    connect(showFarField_, &QAction::toggled, this, std::move(commands.showFarField));
+    menu_->addAction(showFarField_);
     menu_->addSeparator();
     menu_->addAction(
         add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy), std::move(commands.copyPicture)));

@@ -3,8 +3,8 @@
 #pragma once
 
 // The window's context menu and its keyboard shortcuts, which work with the
-// menu closed too: pausing a run, zoom, full screen, the orders' marks,
-// copying and saving the picture, About.
+// menu closed too: pausing a run, zoom, full screen, the orders' marks, the
+// far-field curve, copying and saving the picture, About.
 
 #include <QObject>
 
@@ -29,6 +29,7 @@ public:
         std::function<void()> actualSize;
         std::function<void(bool)> fullScreen;
         std::function<void(bool)> showMaxima;
+        std::function<void(bool)> showFarField;
         std::function<void()> copyPicture;
         std::function<void()> savePicture;
         std::function<void()> about;
@@ -45,6 +46,7 @@ public:
     // Full screen is ticked, and Esc leaves it, only while it is on.
     void showFullScreen(bool on);
     QAction *showMaximaAction() const { return showMaxima_; }
+    QAction *showFarFieldAction() const { return showFarField_; }
     // Pause while a run goes on, Resume while it stands, neither between runs.
     void showRun(bool running, bool paused);
     QAction *pauseAction() const { return pause_; }
@@ -57,6 +59,7 @@ private:
     QAction *fullScreen_ = nullptr;
     QAction *leaveFullScreen_ = nullptr;
     QAction *showMaxima_ = nullptr;
+    QAction *showFarField_ = nullptr;
     QAction *pause_ = nullptr;
     QAction *pauseSeparator_ = nullptr;
 };

@@ -3,7 +3,8 @@
 // Prints what a Start run costs on this machine: whole runs without pause per
 // slit count, the model alone, one incident-wave strip, runs at a zoom, a
 // finished picture drawn again for a new zoom and what keeping it costs, one
-// look-out at the pointer, a paused run stepped on and back by keys, and how
+// look-out at the pointer, the far-field curve, a paused run stepped on and
+// back by keys, and how
 // faithfully a paced run keeps its pause, paused or not. One line per
 // figure, each the median of several.
 //
@@ -285,6 +286,38 @@ int main(int argc, char *argv[])
         std::printf("look-out, %s slits: %.3f ms to compute and draw one (median of 51 columns), %.1f ms more for the "
                     "first after a run\n",
                     count.text, median(each), onceMs);
+    }
+
+    // The far-field curve: what it adds to a 20-slit run (its scale needs the
+    // run's tallest bar before the sweep, and it is painted over every frame),
+    // and turning it on and off after a run, with the window painted.
+    {
+        window.controls().op20->setChecked(true);
+        // In turns, so that whatever else the machine does weighs on both alike.
+        std::vector<double> withs;
+        std::vector<double> withouts;
+        for (int i = 0; i < repeats; ++i)
+            for (const bool on : {false, true}) {
+                window.setShowFarField(on);
+                (on ? withs : withouts).push_back(timedRun(window, "0"));
+            }
+        const double with = median(withs);
+        const double without = median(withouts);
+        std::printf("run S=0, 20 slits, far-field curve on: %.1f ms, off: %.1f ms, %+.1f %% (median of %d)\n", with,
+                    without, (with - without) / without * 100.0, repeats);
+        for (const bool on : {false, true}) {
+            const double ms = medianOf(repeats, [&] {
+                window.setShowFarField(!on);
+                window.grab();
+                const Clock::time_point start = Clock::now();
+                window.setShowFarField(on);
+                window.grab();
+                return msSince(start);
+            });
+            std::printf("far-field curve turned %s after a 20-slit run, window painted: %.1f ms (median of %d)\n",
+                        on ? "on" : "off", ms, repeats);
+        }
+        window.setShowFarField(false);
     }
 
     // A paused 20-slit run stepped by keys. Forward draws the columns up to

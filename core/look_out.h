@@ -45,6 +45,9 @@ struct LookOut {
     double waves = 0.0;
     // The raw intensity as a fraction of the run's largest.
     double intensity = 0.0;
+    // The far-field intensity of the same slits as a fraction of its
+    // largest, (N L)^2 (far_field.h).
+    double farField = 0.0;
     // The order whose column lies nearest, on the screen or off it.
     std::optional<Order> nearest;
 };
@@ -54,9 +57,10 @@ struct LookOut {
 double pathDifference(int J, double P);
 
 // The run on screen, as the look-out needs it: its parameters, its orders, and
-// the largest raw intensity of its columns. That one goes through the whole
-// screen as the run did (6 ms for 20 slits), so it is found when first asked
-// for, not at the end of every run whether anyone looks or not.
+// the largest raw intensity of its columns, computed as the run computes its
+// bars (every 16th column, and every column around the brightest of those),
+// when first asked for: the far-field curve asks at the run's start, the
+// look-out at its first look.
 class RunLookOut
 {
 public:
@@ -70,11 +74,16 @@ public:
     double tallestBar() const { return largestRawIntensity() * IntensityScale(slitCountText_, frequency_); }
 
     LookOut at(double column) const;
+    // The far-field intensity at a column, as a fraction of its largest.
+    double farFieldAt(double column) const;
+    // The column where the far field is largest, the slits' middle.
+    double farFieldCentre() const;
 
     // The orders whose columns lie on the screen, left to right.
     const std::vector<Order> &orders() const { return orders_; }
 
 private:
+    double rawIntensityAt(int P) const;
     double meanPathDifference(double P) const;
     // The column of order m, if the grating equation has one.
     std::optional<double> orderColumn(int m, double from, double to) const;

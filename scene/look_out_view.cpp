@@ -12,6 +12,7 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -27,6 +28,13 @@ constexpr double kBarbLength = 9.0;
 constexpr double kBarbAngle = 25.0 * std::numbers::pi / 180.0;
 // Phasors shorter than this (logical pixels at 100 %) get no joint marks.
 constexpr double kJointSpacing = 8.0;
+// The far-field curve's width and dashes and the gap above it to its
+// caption, in logical pixels at 100 %, and its two tones.
+constexpr double kFarFieldWidth = 2.0;
+constexpr double kFarFieldDash = 6.0;
+constexpr double kFarFieldCaptionGap = 3.0;
+const QColor kFarFieldLight(0xFF, 0xFF, 0xFF);
+const QColor kFarFieldDark(0x00, 0x40, 0xD0);
 
 QString signedWhole(int m)
 {
@@ -66,6 +74,9 @@ QStringList lookOutLines(const RunLookOut &run, const LookOut &look)
                      .arg(degrees(look.stepSpread));
     lines << QCoreApplication::translate("LookOut", "Intensity: %1 % of the run's largest")
                  .arg(formatQNumber(look.intensity * 100.0, "0.0"));
+    //: The textbook's intensity of the same slits seen from infinitely far, at this column.
+    lines << QCoreApplication::translate("LookOut", "Far field: %1 % of its largest")
+                 .arg(formatQNumber(look.farField * 100.0, "0.0"));
     if (look.nearest)
         //: The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.
         lines << QCoreApplication::translate("LookOut", "Nearest order m = %1 at x = %2, %3 twips away")
@@ -168,6 +179,102 @@ int drawOrderMarks(QPainter &painter, const std::vector<Order> &orders, double z
 int orderMarksDepth(double zoom, const QFont &font)
 {
     return static_cast<int>(std::ceil((kTickLength + kLabelGap) * zoom + QFontMetricsF(font).height()));
+}
+
+QString farFieldCaption()
+{
+    //: Beside the far-field curve drawn over the profile.
+    return QCoreApplication::translate("LookOut", "far field, scaled to the tallest bar");
+}
+
+QPolygonF farFieldCurve(const RunLookOut &run, double zoom, double width)
+{
+    const double tallest = run.tallestBar();
+    const auto point = [&](double P) {
+        return QPointF(P / kTwipsPerPixel * zoom,
+                       (scene::kScreenY - run.farFieldAt(P) * tallest) / kTwipsPerPixel * zoom);
+    };
+    // One point a pixel, and the exact tops at the orders (where the phase
+    // step is whole turns), which a pixel's sampling could step over.
+    std::vector<double> columns;
+    const double last = width / zoom * kTwipsPerPixel;
+    for (double x = 0.0; x <= width; x += 1.0)
+        columns.push_back(x / zoom * kTwipsPerPixel);
+    for (const Order &order : run.orders())
+        columns.push_back(order.column);
+    columns.push_back(run.farFieldCentre());
+    std::sort(columns.begin(), columns.end());
+    QPolygonF curve;
+    for (const double P : columns)
+        if (P >= 0.0 && P <= last && std::isfinite(tallest))
+            curve << point(P);
+    return curve;
+}
+
+void drawFarFieldCurve(QPainter &painter, const QPolygonF &curve, double zoom, const QFont &font, const RunLookOut &run,
+                       double right)
+{
+    if (curve.size() < 2)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Dashes of two tones, each the other's gap: the light ones show on the
+    // profile's black, the dark ones on the grey, and in greyscale the line
+    // is a dashed line on either. Cut into dashes here and drawn in device
+    // pixels with one-pixel pens, side by side as thick as the line: the
+    // painter's own dashing of a wide pen cost as much as the run's first
+    // frames.
+    const double ratio = painter.device()->devicePixelRatioF();
+    const double dash = kFarFieldDash * zoom * ratio;
+    const int thickness = std::max(1, static_cast<int>(std::lround(kFarFieldWidth * zoom * ratio)));
+    std::array<QVector<QLineF>, 2> tones;
+    double along = 0.0;
+    for (qsizetype i = 1; i < curve.size(); ++i) {
+        QPointF from = curve[i - 1] * ratio;
+        const QPointF to = curve[i] * ratio;
+        double left = std::hypot(to.x() - from.x(), to.y() - from.y());
+        while (left > 1e-9) {
+            const double index = std::floor(along / dash);
+            const double step = std::min((index + 1.0) * dash - along, left);
+            if (step <= 1e-9) {
+                along = (index + 1.0) * dash;
+                continue;
+            }
+            const QPointF next = from + (to - from) * (step / left);
+            tones[static_cast<std::size_t>(std::fmod(index, 2.0) != 0.0)].append(QLineF(from, next));
+            along += step;
+            left -= step;
+            from = next;
+        }
+    }
+    // The pen's square of device pixels, as the surface's own pens are.
+    painter.scale(1.0 / ratio, 1.0 / ratio);
+    const int before = thickness / 2;
+    for (int dy = -before; dy < thickness - before; ++dy)
+        for (int dx = -before; dx < thickness - before; ++dx) {
+            painter.save();
+            painter.translate(dx, dy);
+            for (std::size_t tone = 0; tone < tones.size(); ++tone) {
+                painter.setPen(QPen(tone == 0 ? kFarFieldLight : kFarFieldDark, 0.0));
+                painter.drawLines(tones[tone].constData(), static_cast<int>(tones[tone].size()));
+            }
+            painter.restore();
+        }
+    painter.restore();
+    painter.save();
+    // The caption above the curve's top, the slits' middle.
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, painter.device());
+    const QString caption = farFieldCaption();
+    const double captionWidth = metrics.horizontalAdvance(caption);
+    const double top = (scene::kScreenY - run.tallestBar()) / kTwipsPerPixel * zoom;
+    const double centre = run.farFieldCentre() / kTwipsPerPixel * zoom;
+    const QRectF box(std::clamp(centre - captionWidth / 2.0, 0.0, std::max(0.0, right - captionWidth)),
+                     std::max(0.0, top - metrics.height() - kFarFieldCaptionGap * zoom), captionWidth,
+                     metrics.height());
+    painter.setPen(kFarFieldDark);
+    painter.drawText(box, Qt::AlignCenter, caption);
+    painter.restore();
 }
 
 } // namespace korvane

@@ -10,6 +10,7 @@
 #include "look_out.h"
 
 #include <QColor>
+#include <QPolygonF>
 #include <QRectF>
 #include <QStringList>
 
@@ -53,5 +54,17 @@ int drawOrderMarks(QPainter &painter, const std::vector<Order> &orders, double z
 // How far below the screen line the ticks and their labels reach, in
 // logical pixels of the design at the zoom, for the font.
 int orderMarksDepth(double zoom, const QFont &font);
+
+// The far-field intensity of the run's slits over its profile, scaled so
+// that its largest has the height of the run's tallest bar: a point for
+// every pixel column of `width` (logical pixels of the design at the zoom,
+// from the design's corner) and one at the top of each order.
+QPolygonF farFieldCurve(const RunLookOut &run, double zoom, double width);
+QString farFieldCaption();
+// The curve, dashed in a light and a dark tone, and its caption above its
+// top, kept left of `right`. The painter's origin is the design's corner,
+// its unit a logical pixel.
+void drawFarFieldCurve(QPainter &painter, const QPolygonF &curve, double zoom, const QFont &font, const RunLookOut &run,
+                       double right);
 
 } // namespace korvane

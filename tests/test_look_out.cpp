@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
 // The look-out at one column against values worked by hand from the scene's
-// geometry, and the orders against the grating equation.
+// geometry, the orders against the grating equation, and the far field
+// against the textbook's formula.
 
+#include "far_field.h"
 #include "look_out.h"
 
 #include <QtTest>
@@ -40,8 +42,12 @@ private slots:
     void nearestOrderIsTheNearerColumn();
     void pathDifferenceWithoutCancellation();
     void brightestBarIsTheRunsOwn();
+    void brightestBarAtEveryFrequencyOfTheBars_data();
+    void brightestBarAtEveryFrequencyOfTheBars();
     void storesThatNoHandlerWrites_data();
     void storesThatNoHandlerWrites();
+    void farFieldAsWorkedByHand_data();
+    void farFieldAsWorkedByHand();
 };
 
 // Worked by hand in the paraxial (Fresnel) approximation, where slit J at x
@@ -217,6 +223,37 @@ void TestLookOut::brightestBarIsTheRunsOwn()
     QVERIFY(std::abs(grating.at(3466.0).intensity - 1.0) < 1e-12);
 }
 
+// Found without going through every column, and yet the largest of them all,
+// at every frequency the scroll bars give.
+void TestLookOut::brightestBarAtEveryFrequencyOfTheBars_data()
+{
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("2 slits") << "2" << 20 << 200;
+    QTest::newRow("3 slits") << "3" << 20 << 200;
+    QTest::newRow("4 slits") << "4" << 20 << 200;
+    QTest::newRow("20 slits") << "20" << 5 << 45;
+}
+
+void TestLookOut::brightestBarAtEveryFrequencyOfTheBars()
+{
+    QFETCH(QString, slits);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    const std::string text = slits.toStdString();
+    const double N = slits.toDouble();
+    for (int f = lowest; f <= highest; ++f) {
+        double largest = 0.0;
+        for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
+            const std::vector<ChainPoint> chain = PhasorChain(P, N, f, PhasorLength(text));
+            largest = std::max(largest, RawIntensity(chain.front(), chain.back()));
+        }
+        const RunLookOut run(text, N, f);
+        QVERIFY2(run.largestRawIntensity() == largest, qPrintable(QStringLiteral("f = %1").arg(f)));
+    }
+}
+
 void TestLookOut::storesThatNoHandlerWrites_data()
 {
     QTest::addColumn<QString>("slits");
@@ -247,6 +284,52 @@ void TestLookOut::storesThatNoHandlerWrites()
     QVERIFY(!look.nearest);
     QVERIFY(run.orders().empty());
     QVERIFY(look.intensity >= 0.0 && look.intensity <= 1.0);
+}
+
+// Worked by hand: theta from the slits' middle x0 = 9000 + 50 (N - 1), the
+// column where the step phi = f d sin(theta) takes a value is
+// x0 - D tan(asin(phi / f d)), and there I / (N L)^2 is
+// (sin(N phi / 2) / (N sin(phi / 2)))^2: 1 at phi = 0 and at every order
+// (phi = 2 pi m), 0 at the first zero (phi = 2 pi / N), 1/2 for two slits at
+// phi = pi / 2, (1 / (4 sin(pi / 8)))^2 = 0.42678 for four at phi = pi / 4.
+// Columns to 0.001 twips; "exact" rows must give (N L)^2 to the last bit.
+void TestLookOut::farFieldAsWorkedByHand_data()
+{
+    QTest::addColumn<int>("slits");
+    QTest::addColumn<double>("f");
+    QTest::addColumn<double>("column");
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<double>("tolerance");
+
+    QTest::newRow("2 slits, centre: exact") << 2 << 20.0 << 9050.0 << 1.0 << 0.0;
+    QTest::newRow("2 slits, phi = pi/2") << 2 << 20.0 << 8392.622 << 0.5 << 1e-5;
+    QTest::newRow("2 slits, first zero") << 2 << 20.0 << 7735.242 << 0.0 << 1e-9;
+    QTest::newRow("2 slits, order 1") << 2 << 20.0 << 6420.474 << 1.0 << 1e-9;
+    QTest::newRow("4 slits, centre: exact") << 4 << 20.0 << 9150.0 << 1.0 << 0.0;
+    QTest::newRow("4 slits, phi = pi/4") << 4 << 20.0 << 8821.311 << 0.4267767 << 1e-5;
+    QTest::newRow("4 slits, first zero") << 4 << 20.0 << 8492.622 << 0.0 << 1e-9;
+    QTest::newRow("4 slits, order 1") << 4 << 20.0 << 6520.474 << 1.0 << 1e-9;
+    QTest::newRow("20 slits, centre: exact") << 20 << 15.0 << 9950.0 << 1.0 << 0.0;
+    QTest::newRow("20 slits, first zero") << 20 << 15.0 << 9774.699 << 0.0 << 1e-8;
+    QTest::newRow("20 slits, order 1") << 20 << 15.0 << 6443.952 << 1.0 << 1e-8;
+    QTest::newRow("20 slits, order -1, off the screen") << 20 << 15.0 << 13456.048 << 1.0 << 1e-8;
+    QTest::newRow("20 slits, frequency 0: all in line") << 20 << 0.0 << 500.0 << 1.0 << 0.0;
+}
+
+void TestLookOut::farFieldAsWorkedByHand()
+{
+    QFETCH(int, slits);
+    QFETCH(double, f);
+    QFETCH(double, column);
+    QFETCH(double, fraction);
+    QFETCH(double, tolerance);
+    const double L = slits == 20 ? 60.0 : slits == 4 ? 190.0 : 200.0;
+    const double whole = slits * L;
+    const double I = FarFieldIntensity(slits, L, f, column);
+    QVERIFY2(std::abs(I / (whole * whole) - fraction) <= tolerance, qPrintable(QString::number(I / (whole * whole), 'g', 12)));
+    // The look-out says the same, as a fraction.
+    const RunLookOut run(QString::number(slits).toStdString(), slits, f);
+    QCOMPARE(run.at(column).farField, I / (whole * whole));
 }
 
 QTEST_APPLESS_MAIN(TestLookOut)

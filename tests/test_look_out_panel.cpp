@@ -5,6 +5,7 @@
 // click; and the orders' marks, asked for in the menu.
 
 #include "fake_clock.h"
+#include "far_field_layer.h"
 #include "look_out_panel.h"
 #include "look_out_view.h"
 #include "order_marks.h"
@@ -65,6 +66,14 @@ struct Window {
             ->text(QAccessible::Description);
     }
     QImage picture() const { return window->picture().convertToFormat(QImage::Format_RGB32); }
+    QAction *menuItem(const QString &text) const
+    {
+        const QList<QAction *> actions = window->findChild<QMenu *>(QStringLiteral("windowMenu"))->actions();
+        for (QAction *action : actions)
+            if (action->text() == text)
+                return action;
+        qFatal("no %s in the menu", qPrintable(text));
+    }
     QAction *showMaxima() const
     {
         const QList<QAction *> actions = window->findChild<QMenu *>(QStringLiteral("windowMenu"))->actions();
@@ -98,6 +107,8 @@ private slots:
     void marksFollowTheZoom();
     void marksAtTheOrders_data();
     void marksAtTheOrders();
+    void farFieldCurveOnRequest_data();
+    void farFieldCurveOnRequest();
 };
 
 void TestLookOutPanel::initTestCase()
@@ -124,16 +135,17 @@ void TestLookOutPanel::saysWhatTheModelGives_data()
         << "op4Dírky" << 0 << 9150.0
         << QStringList{"Slits: 4   Frequency: 20", "Column x = 9150 twips", "Mean phase step: 0.0° = 0.000 λ",
                        "Steps differ by up to ±13.7° (finite distance)", "Intensity: 100.0 % of the run's largest",
-                       "Nearest order m = 0 at x = 9150, 0 twips away"};
+                       "Far field: 100.0 % of its largest", "Nearest order m = 0 at x = 9150, 0 twips away"};
     QTest::newRow("2 slits, first minimum")
         << "op2" << 0 << 7735.0
         << QStringList{"Slits: 2   Frequency: 20", "Column x = 7735 twips", "Phase step: 180.0° = 0.500 λ",
-                       "Intensity: 0.0 % of the run's largest", "Nearest order m = +1 at x = 6420, 1315 twips away"};
+                       "Intensity: 0.0 % of the run's largest", "Far field: 0.0 % of its largest",
+                       "Nearest order m = +1 at x = 6420, 1315 twips away"};
     QTest::newRow("20 slits, first order")
         << "op20" << 10 << 6444.0
         << QStringList{"Slits: 20   Frequency: 15", "Column x = 6444 twips", "Mean phase step: 360.0° = 1.000 λ",
                        "Steps differ by up to ±92.4° (finite distance)", "Intensity: 93.2 % of the run's largest",
-                       "Nearest order m = +1 at x = 6444, 0 twips away"};
+                       "Far field: 100.0 % of its largest", "Nearest order m = +1 at x = 6444, 0 twips away"};
 }
 
 void TestLookOutPanel::saysWhatTheModelGives()
@@ -376,5 +388,65 @@ void TestLookOutPanel::marksAtTheOrders()
     QCOMPARE(qGray(image.pixel(static_cast<int>((run.orders()[0].column + run.orders()[1].column) / 2.0 / kTwipsPerPixel * zoom), 1)), 255);
 }
 
+// Where the far-field curve passes, as worked by hand in test_look_out: a
+// column, and the far field there as a fraction of its largest, which the
+// curve draws at that fraction of the run's tallest bar above the screen line.
+void TestLookOutPanel::farFieldCurveOnRequest_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QList<QPointF>>("points"); // column, fraction
+    QTest::newRow("2 slits") << "op2"
+                             << QList<QPointF>{{9050.0, 1.0}, {8392.622, 0.5}, {7735.242, 0.0}, {6420.474, 1.0}};
+    QTest::newRow("4 slits") << "op4Dírky"
+                             << QList<QPointF>{{9150.0, 1.0}, {8821.311, 0.4267767}, {8492.622, 0.0}, {6520.474, 1.0}};
+    QTest::newRow("20 slits, a curve unlike the profile")
+        << "op20" << QList<QPointF>{{9950.0, 1.0}, {9774.699, 0.0}, {6443.952, 1.0}};
+}
+
+void TestLookOutPanel::farFieldCurveOnRequest()
+{
+    QFETCH(QString, option);
+    QFETCH(QList<QPointF>, points);
+    Window w;
+    QAction *item = w.menuItem(QStringLiteral("Show far-field curve"));
+    QVERIFY(!item->isChecked());
+    w.run(option.toUtf8().constData());
+    const QImage design = w.picture();
+    const QWidget &curve = w.window->farFieldCurve();
+    QVERIFY(!curve.isVisible());
+
+    item->trigger();
+    QVERIFY(curve.isVisible());
+    const QImage drawn = w.picture();
+    const double tallest = w.window->runOnScreen()->tallestBar();
+    for (const QPointF &point : points) {
+        const int x = static_cast<int>(std::lround(point.x() / kTwipsPerPixel));
+        const double y = (scene::kScreenY - point.y() * tallest) / kTwipsPerPixel;
+        QList<int> rows;
+        for (int row = 0; row < drawn.height(); ++row)
+            if (drawn.pixel(x, row) != design.pixel(x, row))
+                rows << row;
+        QVERIFY2(std::any_of(rows.cbegin(), rows.cend(), [y](int row) { return std::abs(row - y) <= 2.0; }),
+                 qPrintable(QStringLiteral("column %1: the curve is not at row %2").arg(point.x()).arg(y)));
+    }
+    // Nothing of it below the screen line, where the rays are.
+    for (int row = 436; row < design.height(); ++row)
+        for (int x = 0; x < design.width(); ++x)
+            if (drawn.pixel(x, row) != design.pixel(x, row))
+                QFAIL(qPrintable(QStringLiteral("changed at %1,%2").arg(x).arg(row)));
+
+    // Over the next run as it builds, and off again: the design's picture.
+    w.window->controls().nSpomaleni->setText(QStringLiteral("30001"));
+    w.window->controls().cmdStart->click();
+    QVERIFY(curve.isVisible());
+    w.window->pauseOrResume();
+    QTest::keyClick(w.window->controls().cmdStart, Qt::Key_End);
+    QVERIFY(test::waitForRunEnd(*w.window));
+    item->trigger();
+    QVERIFY(!curve.isVisible());
+    QVERIFY(w.picture() == design);
+}
+
 QTEST_MAIN(TestLookOutPanel)
 #include "test_look_out_panel.moc"
+

@@ -285,7 +285,7 @@ void TestRobustness::init()
     dice_ = Dice(seed_);
     window_ = test::openWindow();
     // The layers over the picture move with what they show; the rest stays put.
-    static const QStringList overlays{"lookOut", "lookOutColumn", "orderMarks", "pauseHint"};
+    static const QStringList overlays{"farField", "lookOut", "lookOutColumn", "orderMarks", "pauseHint"};
     for (QWidget *child : window_->findChildren<QWidget *>())
         if (!overlays.contains(child->objectName()))
             model_.design.insert(child, child->geometry());

@@ -58,21 +58,31 @@ private slots:
 void TestScreenshots::toolRetakesCommittedFigure_data()
 {
     QTest::addColumn<QString>("slits");
+    QTest::addColumn<bool>("farField");
     for (const char *slits : {"2", "3", "4", "20"})
-        QTest::newRow(qPrintable(QStringLiteral("%1 slits").arg(QLatin1String(slits)))) << QString::fromLatin1(slits);
+        QTest::newRow(qPrintable(QStringLiteral("%1 slits").arg(QLatin1String(slits))))
+            << QString::fromLatin1(slits) << false;
+    QTest::newRow("4 slits with the far-field curve") << QStringLiteral("4") << true;
+    QTest::newRow("20 slits with the far-field curve") << QStringLiteral("20") << true;
 }
 
 void TestScreenshots::toolRetakesCommittedFigure()
 {
     QFETCH(QString, slits);
-    const QString name = QStringLiteral("korvane-%1-slits.png").arg(slits);
+    QFETCH(bool, farField);
+    const QString name = (farField ? QStringLiteral("korvane-%1-slits-far-field.png")
+                                   : QStringLiteral("korvane-%1-slits.png"))
+                             .arg(slits);
     const QImage committed = QImage(korvane::test::committedFile(name)).convertToFormat(QImage::Format_RGB32);
     QVERIFY2(!committed.isNull(), qPrintable(name + QStringLiteral(" is missing from docs/")));
 
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString out = dir.filePath(name);
-    const ToolRun run = runTool({out, slits}, kTimeoutMs);
+    QStringList arguments{out, slits};
+    if (farField)
+        arguments << QStringLiteral("far-field");
+    const ToolRun run = runTool(arguments, kTimeoutMs);
     QVERIFY2(run.succeeded(), run.standardError.constData());
     const QImage taken = QImage(out).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(taken.size(), committed.size());

@@ -3,9 +3,10 @@
 // Takes the README's screenshot and the teacher's guide's figures from the
 // program itself: the window as it stands after a full Start run with the
 // given number of slits (4, the start-up choice, by default), drawn headless,
-// so that they can be made again on any machine after a change.
+// so that they can be made again on any machine after a change; with
+// "far-field", the far-field curve turned on from the menu first.
 //
-// Usage: make_screenshot OUT.png [2|3|4|20]
+// Usage: make_screenshot OUT.png [2|3|4|20 [far-field]]
 
 #include "main_window.h"
 
@@ -37,8 +38,9 @@ QRadioButton *slitButton(const korvane::Controls &controls, const char *slits)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: make_screenshot OUT.png [2|3|4|20]\n", stderr);
+    const bool farField = argc == 4 && std::strcmp(argv[3], "far-field") == 0;
+    if (argc < 2 || argc > 4 || (argc == 4 && !farField)) {
+        std::fputs("usage: make_screenshot OUT.png [2|3|4|20 [far-field]]\n", stderr);
         return 2;
     }
     // Headless and at ratio 1, whatever display and scaling the caller has,
@@ -55,12 +57,14 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     korvane::MainWindow window;
-    QRadioButton *button = slitButton(window.controls(), argc == 3 ? argv[2] : "4");
+    QRadioButton *button = slitButton(window.controls(), argc >= 3 ? argv[2] : "4");
     if (button == nullptr) {
         std::fprintf(stderr, "make_screenshot: the number of slits is 2, 3, 4 or 20, not %s\n", argv[2]);
         return 2;
     }
     window.show();
+    if (farField)
+        window.setShowFarField(true);
     // As a user chooses: a click on the option button runs its handler
     // (the 4-slit button is already selected, and a click leaves it so).
     button->click();

@@ -200,6 +200,16 @@
         <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
         <translation>Nejbližší řád m = %1 v x = %2, vzdálen %3 twipů</translation>
     </message>
+    <message>
+        <source>Far field: %1 % of its largest</source>
+        <extracomment>The textbook&apos;s intensity of the same slits seen from infinitely far, at this column.</extracomment>
+        <translation>Vzdálené pole: %1 % jeho maxima</translation>
+    </message>
+    <message>
+        <source>far field, scaled to the tallest bar</source>
+        <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
+        <translation>vzdálené pole, v měřítku nejvyššího sloupce</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -232,6 +242,13 @@
     <message>
         <source>Look-out&apos;s column</source>
         <translation>Sloupec pohledu zblízka</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
+    <message>
+        <source>Far-field curve</source>
+        <translation>Křivka vzdáleného pole</translation>
     </message>
 </context>
 <context>
@@ -344,6 +361,10 @@
     <message>
         <source>Resume</source>
         <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Show far-field curve</source>
+        <translation>Zobrazit křivku vzdáleného pole</translation>
     </message>
 </context>
 </TS>

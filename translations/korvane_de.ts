@@ -200,6 +200,16 @@
         <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
         <translation>Nächste Ordnung m = %1 bei x = %2, %3 Twips entfernt</translation>
     </message>
+    <message>
+        <source>Far field: %1 % of its largest</source>
+        <extracomment>The textbook&apos;s intensity of the same slits seen from infinitely far, at this column.</extracomment>
+        <translation>Fernfeld: %1 % seines Maximums</translation>
+    </message>
+    <message>
+        <source>far field, scaled to the tallest bar</source>
+        <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
+        <translation>Fernfeld, auf den höchsten Balken skaliert</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -232,6 +242,13 @@
     <message>
         <source>Look-out&apos;s column</source>
         <translation>Position der Nahansicht</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
+    <message>
+        <source>Far-field curve</source>
+        <translation>Fernfeldkurve</translation>
     </message>
 </context>
 <context>
@@ -344,6 +361,10 @@
     <message>
         <source>Resume</source>
         <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Show far-field curve</source>
+        <translation>Fernfeldkurve zeigen</translation>
     </message>
 </context>
 </TS>

@@ -200,6 +200,16 @@
         <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
         <translation>Orden más cercano m = %1 en x = %2, a %3 twips</translation>
     </message>
+    <message>
+        <source>Far field: %1 % of its largest</source>
+        <extracomment>The textbook&apos;s intensity of the same slits seen from infinitely far, at this column.</extracomment>
+        <translation>Campo lejano: %1 % de su máximo</translation>
+    </message>
+    <message>
+        <source>far field, scaled to the tallest bar</source>
+        <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
+        <translation>campo lejano, a escala de la barra más alta</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -232,6 +242,13 @@
     <message>
         <source>Look-out&apos;s column</source>
         <translation>Columna de la vista de cerca</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
+    <message>
+        <source>Far-field curve</source>
+        <translation>Curva de campo lejano</translation>
     </message>
 </context>
 <context>
@@ -344,6 +361,10 @@
     <message>
         <source>Resume</source>
         <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Show far-field curve</source>
+        <translation>Mostrar la curva de campo lejano</translation>
     </message>
 </context>
 </TS>

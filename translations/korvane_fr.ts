@@ -200,6 +200,16 @@
         <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
         <translation>Ordre le plus proche m = %1 en x = %2, à %3 twips</translation>
     </message>
+    <message>
+        <source>Far field: %1 % of its largest</source>
+        <extracomment>The textbook&apos;s intensity of the same slits seen from infinitely far, at this column.</extracomment>
+        <translation>Champ lointain&#xa0;: %1&#xa0;% de son maximum</translation>
+    </message>
+    <message>
+        <source>far field, scaled to the tallest bar</source>
+        <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
+        <translation>champ lointain, à l’échelle de la barre la plus haute</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -232,6 +242,13 @@
     <message>
         <source>Look-out&apos;s column</source>
         <translation>Colonne de la vue rapprochée</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
+    <message>
+        <source>Far-field curve</source>
+        <translation>Courbe du champ lointain</translation>
     </message>
 </context>
 <context>
@@ -344,6 +361,10 @@
     <message>
         <source>Resume</source>
         <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Show far-field curve</source>
+        <translation>Afficher la courbe du champ lointain</translation>
     </message>
 </context>
 </TS>

@@ -200,6 +200,16 @@
         <extracomment>The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.</extracomment>
         <translation>Najbliższy rząd m = %1 przy x = %2, %3 twipów dalej</translation>
     </message>
+    <message>
+        <source>Far field: %1 % of its largest</source>
+        <extracomment>The textbook&apos;s intensity of the same slits seen from infinitely far, at this column.</extracomment>
+        <translation>Pole dalekie: %1 % jego maksimum</translation>
+    </message>
+    <message>
+        <source>far field, scaled to the tallest bar</source>
+        <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
+        <translation>pole dalekie w skali najwyższego słupka</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -232,6 +242,13 @@
     <message>
         <source>Look-out&apos;s column</source>
         <translation>Kolumna widoku z bliska</translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
+    <message>
+        <source>Far-field curve</source>
+        <translation>Krzywa pola dalekiego</translation>
     </message>
 </context>
 <context>
@@ -344,6 +361,10 @@
     <message>
         <source>Resume</source>
         <translation>Wznów</translation>
+    </message>
+    <message>
+        <source>Show far-field curve</source>
+        <translation>Pokaż krzywą pola dalekiego</translation>
     </message>
 </context>
 </TS>
