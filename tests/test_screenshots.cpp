@@ -32,11 +32,13 @@ constexpr int kTolerance = 2;
 // The figures are taken on Linux. Windows' Qt sets the same faces with other
 // hinting, so there only the drawing is compared: the scene from below the
 // "Cornu spirals" caption down to the caption at the bottom, where no text is.
-QRect comparedArea(const QRect &figure)
+QRect comparedArea(const QRect &figure, bool farField)
 {
 #ifdef Q_OS_WIN
-    return figure.intersected(QRect(0, 203, 758, 332));
+    // Below the far-field curve's caption too, which is text.
+    return figure.intersected(farField ? QRect(0, 320, 758, 215) : QRect(0, 203, 758, 332));
 #else
+    Q_UNUSED(farField);
     return figure;
 #endif
 }
@@ -89,7 +91,7 @@ void TestScreenshots::toolRetakesCommittedFigure()
 
     int worst = 0;
     QPoint worstAt;
-    const QRect compared = comparedArea(taken.rect());
+    const QRect compared = comparedArea(taken.rect(), farField);
     for (int y = compared.top(); y <= compared.bottom(); ++y) {
         const auto *a = reinterpret_cast<const QRgb *>(taken.constScanLine(y));
         const auto *b = reinterpret_cast<const QRgb *>(committed.constScanLine(y));
