@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
+#include "command_line.h"
 #include "main_window.h"
 #include "translations.h"
 
@@ -9,6 +10,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -25,11 +34,61 @@ bool displayMissing()
 #endif
 }
 
+// One text for the terminal, with a line break after it. A Windows program
+// with a window has no console of its own: its text goes to the console it was
+// started from, in UTF-16 so that every letter shows, or where it was
+// redirected to, in UTF-8.
+void say(FILE *stream, const QString &text)
+{
+    const QString line = text.endsWith(QLatin1Char('\n')) ? text : text + QLatin1Char('\n');
+#ifdef _WIN32
+    const DWORD which = stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
+    HANDLE handle = GetStdHandle(which);
+    if (!handle || handle == INVALID_HANDLE_VALUE) {
+        if (AttachConsole(ATTACH_PARENT_PROCESS))
+            handle = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    DWORD mode = 0;
+    if (handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
+        DWORD written = 0;
+        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(line.utf16()), static_cast<DWORD>(line.size()),
+                      &written, nullptr);
+        return;
+    }
+    if (handle && handle != INVALID_HANDLE_VALUE) {
+        const QByteArray bytes = line.toUtf8();
+        DWORD written = 0;
+        WriteFile(handle, bytes.constData(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        return;
+    }
+#endif
+    std::fputs(line.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const QString language = korvane::chooseLanguage(QLocale::system().uiLanguages());
+    const korvane::CommandLine line = korvane::parseCommandLine(korvane::commandLineArguments(argc, argv));
+    const QString language = line.options.language.value_or(korvane::chooseLanguage(QLocale::system().uiLanguages()));
+    if (line.outcome != korvane::CommandLine::Outcome::Run) {
+        // Help, the version or a refusal: said on the terminal, with no window,
+        // so no display is needed.
+        QCoreApplication app(argc, argv);
+        korvane::installTranslations(app, language);
+        switch (line.outcome) {
+        case korvane::CommandLine::Outcome::Help:
+            say(stdout, korvane::helpText());
+            return EXIT_SUCCESS;
+        case korvane::CommandLine::Outcome::Version:
+            say(stdout, korvane::versionText());
+            return EXIT_SUCCESS;
+        default:
+            say(stderr, korvane::refusalMessage(line));
+            return 2;
+        }
+    }
     if (displayMissing()) {
         // The command as it was started: "korvane" when installed, the path
         // into the build tree when run from there.
@@ -53,5 +112,6 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
     korvane::MainWindow window;
     window.show();
+    korvane::applyStartOptions(window, line.options);
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include "order_marks.h"
 #include "pause_hint.h"
 #include "picture_file.h"
+#include "profile_file.h"
 #include "slit_count.h"
 #include "slow_down.h"
 #include "startup.h"
@@ -35,6 +36,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -115,6 +117,8 @@ MainWindow::MainWindow(QWidget *parent)
                                      [this](bool on) { command([this, on] { setShowFarField(on); }); },
                                      [this] { command([this] { copyPicture(); }); },
                                      [this] { command([this] { savePictureAs(); }); },
+                                     [this] { command([this] { copyProfileData(); }); },
+                                     [this] { command([this] { saveProfileDataAs(); }); },
                                      [this] { command([this] { showAbout(this); }); },
                                  });
     // Ctrl with the wheel zooms over any control, the scroll bars included.
@@ -606,6 +610,37 @@ void MainWindow::savePictureAs()
             tr("The picture could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
 }
 
+void MainWindow::copyProfileData()
+{
+    if (runOnScreen_)
+        QGuiApplication::clipboard()->setText(profileTable(*runOnScreen_, QLocale()));
+}
+
+void MainWindow::saveProfileDataAs()
+{
+    if (!runOnScreen_)
+        return;
+    // The numbers of the run on screen now, whatever happens while the dialog is open.
+    const QByteArray csv = profileCsv(*runOnScreen_);
+    QFileDialog dialog(this, tr("Save profile data"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(tr("CSV table (*.csv)"));
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    const QString suggested = defaultProfileFile(QString::fromStdString(runOnScreen_->slitCountText()),
+                                                 runOnScreen_->frequency());
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const QString error = saveProfile(csv, fileName);
+    if (!error.isEmpty())
+        QMessageBox::warning(
+            this, tr("Save profile data"),
+            //: %1 is the file's name, %2 the reason, as the system gives it.
+            tr("The profile data could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
+}
+
 void MainWindow::cmdStartClick()
 {
     if (unloaded())
@@ -636,6 +671,7 @@ void MainWindow::cmdStartClick()
     marks_->hide();
     const RunParameters parameters = storedRunParameters(controls_);
     runUnderWay_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
+    menu_->showProfileData(false);
     // Over the run as it builds: the theory is known before the sweep.
     setShowFarField(showFarField_);
     menu_->showRun(true, false);
@@ -657,6 +693,7 @@ void MainWindow::afterRun()
     running_ = false;
     lastRun_ = player_->report();
     menu_->showRun(false, false);
+    menu_->showProfileData(runOnScreen_.has_value());
     showPaused(false);
     // There is something to look at by keyboard from now on.
     if (runOnScreen_)

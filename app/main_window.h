@@ -81,6 +81,10 @@ public:
     void copyPicture();
     // Asks for a file and writes the picture there; says why when it cannot.
     void savePictureAs();
+    // The finished run's numbers, a row per screen column: onto the
+    // clipboard for a spreadsheet, or into a CSV file.
+    void copyProfileData();
+    void saveProfileDataAs();
 
     // The finished run whose profile is on screen, until the next run paints
     // the scene over; none before the first.

@@ -27,7 +27,7 @@ QString defaultPictureFile(const QString &slitCount)
         QStringLiteral("korvane-%1-slits.png").arg(slits.isEmpty() ? QStringLiteral("0") : slits));
 }
 
-QString savePicture(const QImage &picture, const QString &fileName)
+QString refusedTarget(const QString &fileName)
 {
     const QFileInfo target(fileName);
     if (target.isDir())
@@ -35,6 +35,13 @@ QString savePicture(const QImage &picture, const QString &fileName)
     // A device or a pipe would be replaced by a file of that name.
     if (target.exists() && !target.isFile())
         return QCoreApplication::translate("SavePicture", "It is not a file.");
+    return {};
+}
+
+QString savePicture(const QImage &picture, const QString &fileName)
+{
+    if (const QString refusal = refusedTarget(fileName); !refusal.isEmpty())
+        return refusal;
     // Written beside the target and renamed over it only when whole, so a
     // full disk or a refusal leaves an earlier file untouched.
     QSaveFile file(fileName);

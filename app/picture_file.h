@@ -15,6 +15,11 @@ namespace korvane {
 // when there is none).
 QString defaultPictureFile(const QString &slitCount);
 
+// Why a file may not be written at `fileName` at all, in words for the user:
+// a folder, a device or a pipe, which a file of that name would replace; an
+// empty text when it may.
+QString refusedTarget(const QString &fileName);
+
 // Writes `picture` as a PNG; on failure, why, in words for the user, and any
 // file that was there before is as it was.
 QString savePicture(const QImage &picture, const QString &fileName);

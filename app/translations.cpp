@@ -3,6 +3,7 @@
 #include "translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -37,6 +38,15 @@ QString chooseLanguage(const QStringList &uiLanguages)
             return code;
     }
     return {};
+}
+
+QStringList spokenLanguages()
+{
+    QStringList codes;
+    const QStringList files = QDir(kOwnFolder).entryList({QStringLiteral("korvane_*.qm")}, QDir::Files, QDir::Name);
+    for (const QString &file : files)
+        codes << file.mid(8).chopped(3);
+    return codes;
 }
 
 bool loadTranslation(QTranslator &translator, const QString &language)

@@ -19,6 +19,9 @@ namespace korvane {
 // the list wins over the languages after it, as the user ranked them.
 QString chooseLanguage(const QStringList &uiLanguages);
 
+// The codes of the translations built into the program ("cs", "de", ...).
+QStringList spokenLanguages();
+
 // The program's own texts in `language`; false for English or a language it
 // does not have.
 bool loadTranslation(QTranslator &translator, const QString &language);

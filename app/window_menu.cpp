@@ -53,6 +53,11 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
         add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy), std::move(commands.copyPicture)));
     menu_->addAction(
         add(tr("Save picture..."), QKeySequence::keyBindings(QKeySequence::Save), std::move(commands.savePicture)));
+    copyProfile_ = add(tr("Copy profile data"), {}, std::move(commands.copyProfileData));
+    menu_->addAction(copyProfile_);
+    saveProfile_ = add(tr("Save profile data..."), {}, std::move(commands.saveProfileData));
+    menu_->addAction(saveProfile_);
+    showProfileData(false);
     menu_->addSeparator();
     menu_->addAction(add(tr("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
 
@@ -104,6 +109,12 @@ void WindowMenu::showRun(bool running, bool paused)
     pause_->setText((paused ? tr("Resume") : tr("Pause")) + QLatin1Char('\t') + key);
     pause_->setVisible(running);
     pauseSeparator_->setVisible(running);
+}
+
+void WindowMenu::showProfileData(bool available)
+{
+    copyProfile_->setEnabled(available);
+    saveProfile_->setEnabled(available);
 }
 
 void WindowMenu::showFullScreen(bool on)

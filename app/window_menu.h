@@ -4,7 +4,8 @@
 
 // The window's context menu and its keyboard shortcuts, which work with the
 // menu closed too: pausing a run, zoom, full screen, the orders' marks, the
-// far-field curve, copying and saving the picture, About.
+// far-field curve, copying and saving the picture and the profile's numbers,
+// About.
 
 #include <QObject>
 
@@ -32,6 +33,8 @@ public:
         std::function<void(bool)> showFarField;
         std::function<void()> copyPicture;
         std::function<void()> savePicture;
+        std::function<void()> copyProfileData;
+        std::function<void()> saveProfileData;
         std::function<void()> about;
     };
 
@@ -50,6 +53,8 @@ public:
     // Pause while a run goes on, Resume while it stands, neither between runs.
     void showRun(bool running, bool paused);
     QAction *pauseAction() const { return pause_; }
+    // The profile's numbers can be copied and saved only with a run on screen.
+    void showProfileData(bool available);
 
 private:
     QAction *add(const QString &text, QList<QKeySequence> keys, std::function<void()> command);
@@ -62,6 +67,8 @@ private:
     QAction *showFarField_ = nullptr;
     QAction *pause_ = nullptr;
     QAction *pauseSeparator_ = nullptr;
+    QAction *copyProfile_ = nullptr;
+    QAction *saveProfile_ = nullptr;
 };
 
 } // namespace korvane

@@ -138,6 +138,13 @@ double RunLookOut::farFieldAt(double column) const
     return whole > 0.0 ? FarFieldIntensity(phasors_, phasorLength_, frequency_, column) / (whole * whole) : 0.0;
 }
 
+double RunLookOut::meanWaves(double column) const
+{
+    if (phasors_ < 2 || !std::isfinite(frequency_))
+        return 0.0;
+    return frequency_ * meanPathDifference(column) / (2.0 * std::numbers::pi);
+}
+
 double RunLookOut::farFieldCentre() const
 {
     return scene::kFirstSlitX + scene::kSlitSpacing * (phasors_ - 1) / 2.0;

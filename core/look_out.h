@@ -76,6 +76,11 @@ public:
     LookOut at(double column) const;
     // The far-field intensity at a column, as a fraction of its largest.
     double farFieldAt(double column) const;
+    // Column P's raw intensity, with the run's own arithmetic.
+    double rawIntensityAt(int P) const;
+    // The mean path difference of neighbouring slits at a column, in
+    // wavelengths, as the look-out gives it; 0 with fewer than two slits.
+    double meanWaves(double column) const;
     // The column where the far field is largest, the slits' middle.
     double farFieldCentre() const;
 
@@ -83,7 +88,6 @@ public:
     const std::vector<Order> &orders() const { return orders_; }
 
 private:
-    double rawIntensityAt(int P) const;
     double meanPathDifference(double P) const;
     // The column of order m, if the grating equation has one.
     std::optional<double> orderColumn(int m, double from, double to) const;

@@ -43,6 +43,15 @@ out="$(desktop-file-validate "$desktop" 2>&1)" && [ -z "$out" ] || fail "desktop
 grep -qx 'Categories=Education;Physics;' "$desktop" || fail "desktop entry categories"
 grep -qx 'Icon=korvane' "$desktop" || fail "desktop entry icon"
 grep -qx 'Exec=korvane' "$desktop" || fail "desktop entry command"
+# The actions a desktop offers in the program's menu or dock, in every language.
+grep -qx 'Actions=full-screen;projector;' "$desktop" || fail "desktop entry actions"
+for action in full-screen projector; do
+    section="$(sed -n "/^\[Desktop Action $action\]/,/^\[/p" "$desktop")"
+    exec_line="$(sed -n 's/^Exec=//p' <<<"$section")"
+    [ -n "$exec_line" ] || fail "the desktop action $action has no command"
+    # The command's options are the program's own: it takes them without a window.
+    (cd "$prefix/bin" && ./korvane ${exec_line#korvane} --help >/dev/null) || fail "the desktop action $action: $exec_line"
+done
 
 for dir in "$prefix"/share/icons/hicolor/*x*/apps; do
     size="$(basename "$(dirname "$dir")")"

@@ -16,6 +16,7 @@ namespace korvane::test {
 struct ToolRun {
     bool finished = false; // by itself, within the time allowed
     int exitCode = -1;
+    QByteArray standardOutput;
     QByteArray standardError;
 
     bool succeeded() const { return finished && exitCode == 0; }
@@ -28,6 +29,7 @@ inline ToolRun runTool(const QStringList &arguments, int timeoutMs = 30000)
     ToolRun run;
     run.finished = process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit;
     run.exitCode = process.exitCode();
+    run.standardOutput = process.readAllStandardOutput();
     run.standardError = process.readAllStandardError();
     return run;
 }

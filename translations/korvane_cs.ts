@@ -128,6 +128,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The number of slits: 2, 3, 4 or 20.</source>
+        <translation>Počet štěrbin: 2, 3, 4 nebo 20.</translation>
+    </message>
+    <message>
+        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
+        <translation>Frekvence, jak ji ukazuje pohled zblízka: 20 až 200 pro 2 až 4 štěrbiny, 5 až 45 pro 20 štěrbin; nastaví se na ni posuvník frekvence daného počtu štěrbin.</translation>
+    </message>
+    <message>
+        <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
+        <translation>Poloha posuvníku zpomalení, 0 (nejrychleji) až 10000 (běh na dvě minuty).</translation>
+    </message>
+    <message>
+        <source>The zoom: 100, 125, 150, 175, 200, 250, 300 or 400 per cent.</source>
+        <translation>Zvětšení: 100, 125, 150, 175, 200, 250, 300 nebo 400 procent.</translation>
+    </message>
+    <message>
+        <source>Full screen.</source>
+        <translation>Celá obrazovka.</translation>
+    </message>
+    <message>
+        <source>Show maxima: the orders ticked under the screen line.</source>
+        <translation>Zobrazit maxima: řády vyznačené pod čarou stínítka.</translation>
+    </message>
+    <message>
+        <source>One run at once, when the window is up.</source>
+        <translation>Jeden běh hned, jakmile je okno otevřené.</translation>
+    </message>
+    <message>
+        <source>The language: en, or a code of the languages the program speaks (%1).</source>
+        <translation>Jazyk: en nebo kód jazyka, kterým program mluví (%1).</translation>
+    </message>
+    <message>
+        <source>Light through 2, 3, 4 or 20 slits: phasor chains build up the interference profile.</source>
+        <translation>Světlo skrz 2, 3, 4 nebo 20 štěrbin: řetězce fázorů skládají průběh intenzity interference.</translation>
+    </message>
+    <message>
+        <source>korvane --help lists the options</source>
+        <translation>korvane --help vypíše volby</translation>
+    </message>
+    <message>
+        <source>korvane: unknown option %1; %2</source>
+        <extracomment>%1 is the option as the user wrote it; the last part names korvane --help.</extracomment>
+        <translation>korvane: neznámá volba %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: unexpected argument %1; %2</source>
+        <translation>korvane: nečekaný argument %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: %1 needs a value; %2</source>
+        <translation>korvane: %1 potřebuje hodnotu; %2</translation>
+    </message>
+    <message>
+        <source>the number of slits is 2, 3, 4 or 20</source>
+        <translation>počet štěrbin je 2, 3, 4 nebo 20</translation>
+    </message>
+    <message>
+        <source>with %1 slits the frequency is a whole number from %2 to %3</source>
+        <extracomment>%1 is the number of slits (4 unless --slits says otherwise).</extracomment>
+        <translation>s %1 štěrbinami je frekvence celé číslo od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the slow-down is a whole number from 0 to %1</source>
+        <translation>zpomalení je celé číslo od 0 do %1</translation>
+    </message>
+    <message>
+        <source>the zoom is one of %1 per cent</source>
+        <extracomment>%1 lists the zoom steps: 100, 125, ..., 400.</extracomment>
+        <translation>zvětšení je jedno z %1 procent</translation>
+    </message>
+    <message>
+        <source>the language is en or one of %1</source>
+        <translation>jazyk je en nebo jeden z %1</translation>
+    </message>
+    <message>
+        <source>korvane: %1 %2: %3</source>
+        <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
+        <translation>korvane: %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Korvane</name>
     <message>
         <source>Please press button Start</source>
@@ -219,6 +302,38 @@
     </message>
 </context>
 <context>
+    <name>ProfileData</name>
+    <message>
+        <source>column (twips)</source>
+        <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
+        <translation>sloupec (twipy)</translation>
+    </message>
+    <message>
+        <source>theta (degrees)</source>
+        <translation>théta (stupně)</translation>
+    </message>
+    <message>
+        <source>path difference (wavelengths)</source>
+        <translation>dráhový rozdíl (vlnové délky)</translation>
+    </message>
+    <message>
+        <source>intensity (% of the run&apos;s largest)</source>
+        <translation>intenzita (% největší v běhu)</translation>
+    </message>
+    <message>
+        <source>bar height (twips)</source>
+        <translation>výška sloupce (twipy)</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>štěrbiny</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frekvence</translation>
+    </message>
+</context>
+<context>
     <name>SavePicture</name>
     <message>
         <source>It is a folder.</source>
@@ -274,6 +389,23 @@
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
         <translation>Obrázek se nepodařilo uložit jako %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save profile data</source>
+        <translation>Uložit data průběhu</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabulka CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The profile data could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Data průběhu nebylo možné uložit jako %1.
 
 %2</translation>
     </message>
@@ -365,6 +497,14 @@
     <message>
         <source>Show far-field curve</source>
         <translation>Zobrazit křivku vzdáleného pole</translation>
+    </message>
+    <message>
+        <source>Copy profile data</source>
+        <translation>Kopírovat data průběhu</translation>
+    </message>
+    <message>
+        <source>Save profile data...</source>
+        <translation>Uložit data průběhu...</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The number of slits: 2, 3, 4 or 20.</source>
+        <translation>Die Zahl der Spalte: 2, 3, 4 oder 20.</translation>
+    </message>
+    <message>
+        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
+        <translation>Die Frequenz, wie die Nahansicht sie zeigt: 20 bis 200 für 2 bis 4 Spalte, 5 bis 45 für 20 Spalte; der Frequenzregler der Spaltzahl wird darauf gestellt.</translation>
+    </message>
+    <message>
+        <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
+        <translation>Die Stellung des Verlangsamungsreglers, 0 (am schnellsten) bis 10000 (ein Lauf von zwei Minuten).</translation>
+    </message>
+    <message>
+        <source>The zoom: 100, 125, 150, 175, 200, 250, 300 or 400 per cent.</source>
+        <translation>Der Zoom: 100, 125, 150, 175, 200, 250, 300 oder 400 Prozent.</translation>
+    </message>
+    <message>
+        <source>Full screen.</source>
+        <translation>Vollbild.</translation>
+    </message>
+    <message>
+        <source>Show maxima: the orders ticked under the screen line.</source>
+        <translation>Maxima zeigen: die Ordnungen unter der Schirmlinie markiert.</translation>
+    </message>
+    <message>
+        <source>One run at once, when the window is up.</source>
+        <translation>Ein Lauf sofort, sobald das Fenster offen ist.</translation>
+    </message>
+    <message>
+        <source>The language: en, or a code of the languages the program speaks (%1).</source>
+        <translation>Die Sprache: en oder der Code einer Sprache, die das Programm spricht (%1).</translation>
+    </message>
+    <message>
+        <source>Light through 2, 3, 4 or 20 slits: phasor chains build up the interference profile.</source>
+        <translation>Licht durch 2, 3, 4 oder 20 Spalte: Zeigerketten bauen die Intensitätsverteilung auf.</translation>
+    </message>
+    <message>
+        <source>korvane --help lists the options</source>
+        <translation>korvane --help zeigt die Optionen</translation>
+    </message>
+    <message>
+        <source>korvane: unknown option %1; %2</source>
+        <extracomment>%1 is the option as the user wrote it; the last part names korvane --help.</extracomment>
+        <translation>korvane: unbekannte Option %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: unexpected argument %1; %2</source>
+        <translation>korvane: unerwartetes Argument %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: %1 needs a value; %2</source>
+        <translation>korvane: %1 braucht einen Wert; %2</translation>
+    </message>
+    <message>
+        <source>the number of slits is 2, 3, 4 or 20</source>
+        <translation>die Zahl der Spalte ist 2, 3, 4 oder 20</translation>
+    </message>
+    <message>
+        <source>with %1 slits the frequency is a whole number from %2 to %3</source>
+        <extracomment>%1 is the number of slits (4 unless --slits says otherwise).</extracomment>
+        <translation>mit %1 Spalten ist die Frequenz eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the slow-down is a whole number from 0 to %1</source>
+        <translation>die Verlangsamung ist eine ganze Zahl von 0 bis %1</translation>
+    </message>
+    <message>
+        <source>the zoom is one of %1 per cent</source>
+        <extracomment>%1 lists the zoom steps: 100, 125, ..., 400.</extracomment>
+        <translation>der Zoom ist einer von %1 Prozent</translation>
+    </message>
+    <message>
+        <source>the language is en or one of %1</source>
+        <translation>die Sprache ist en oder eine von %1</translation>
+    </message>
+    <message>
+        <source>korvane: %1 %2: %3</source>
+        <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
+        <translation>korvane: %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Korvane</name>
     <message>
         <source>Please press button Start</source>
@@ -219,6 +302,38 @@
     </message>
 </context>
 <context>
+    <name>ProfileData</name>
+    <message>
+        <source>column (twips)</source>
+        <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
+        <translation>Schirmposition (Twips)</translation>
+    </message>
+    <message>
+        <source>theta (degrees)</source>
+        <translation>Theta (Grad)</translation>
+    </message>
+    <message>
+        <source>path difference (wavelengths)</source>
+        <translation>Gangunterschied (Wellenlängen)</translation>
+    </message>
+    <message>
+        <source>intensity (% of the run&apos;s largest)</source>
+        <translation>Intensität (% der größten des Laufs)</translation>
+    </message>
+    <message>
+        <source>bar height (twips)</source>
+        <translation>Balkenhöhe (Twips)</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+</context>
+<context>
     <name>SavePicture</name>
     <message>
         <source>It is a folder.</source>
@@ -274,6 +389,23 @@
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
         <translation>Das Bild konnte nicht als %1 gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save profile data</source>
+        <translation>Verteilungsdaten speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>The profile data could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Die Verteilungsdaten konnten nicht als %1 gespeichert werden.
 
 %2</translation>
     </message>
@@ -365,6 +497,14 @@
     <message>
         <source>Show far-field curve</source>
         <translation>Fernfeldkurve zeigen</translation>
+    </message>
+    <message>
+        <source>Copy profile data</source>
+        <translation>Verteilungsdaten kopieren</translation>
+    </message>
+    <message>
+        <source>Save profile data...</source>
+        <translation>Verteilungsdaten speichern...</translation>
     </message>
 </context>
 </TS>

@@ -128,6 +128,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The number of slits: 2, 3, 4 or 20.</source>
+        <translation>El número de rendijas: 2, 3, 4 o 20.</translation>
+    </message>
+    <message>
+        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
+        <translation>La frecuencia, como la muestra la vista de cerca: 20 a 200 para 2 a 4 rendijas, 5 a 45 para 20 rendijas; la barra de frecuencia del número de rendijas se pone en ella.</translation>
+    </message>
+    <message>
+        <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
+        <translation>La posición de la barra de ralentización, 0 (lo más rápido) a 10000 (una ejecución de dos minutos).</translation>
+    </message>
+    <message>
+        <source>The zoom: 100, 125, 150, 175, 200, 250, 300 or 400 per cent.</source>
+        <translation>El zoom: 100, 125, 150, 175, 200, 250, 300 o 400 por ciento.</translation>
+    </message>
+    <message>
+        <source>Full screen.</source>
+        <translation>Pantalla completa.</translation>
+    </message>
+    <message>
+        <source>Show maxima: the orders ticked under the screen line.</source>
+        <translation>Mostrar máximos: los órdenes marcados bajo la línea de la pantalla.</translation>
+    </message>
+    <message>
+        <source>One run at once, when the window is up.</source>
+        <translation>Una ejecución enseguida, en cuanto la ventana está abierta.</translation>
+    </message>
+    <message>
+        <source>The language: en, or a code of the languages the program speaks (%1).</source>
+        <translation>El idioma: en, o el código de un idioma que el programa habla (%1).</translation>
+    </message>
+    <message>
+        <source>Light through 2, 3, 4 or 20 slits: phasor chains build up the interference profile.</source>
+        <translation>Luz a través de 2, 3, 4 o 20 rendijas: cadenas de fasores construyen el perfil de interferencia.</translation>
+    </message>
+    <message>
+        <source>korvane --help lists the options</source>
+        <translation>korvane --help enumera las opciones</translation>
+    </message>
+    <message>
+        <source>korvane: unknown option %1; %2</source>
+        <extracomment>%1 is the option as the user wrote it; the last part names korvane --help.</extracomment>
+        <translation>korvane: opción desconocida %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: unexpected argument %1; %2</source>
+        <translation>korvane: argumento inesperado %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: %1 needs a value; %2</source>
+        <translation>korvane: %1 necesita un valor; %2</translation>
+    </message>
+    <message>
+        <source>the number of slits is 2, 3, 4 or 20</source>
+        <translation>el número de rendijas es 2, 3, 4 o 20</translation>
+    </message>
+    <message>
+        <source>with %1 slits the frequency is a whole number from %2 to %3</source>
+        <extracomment>%1 is the number of slits (4 unless --slits says otherwise).</extracomment>
+        <translation>con %1 rendijas la frecuencia es un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the slow-down is a whole number from 0 to %1</source>
+        <translation>la ralentización es un número entero de 0 a %1</translation>
+    </message>
+    <message>
+        <source>the zoom is one of %1 per cent</source>
+        <extracomment>%1 lists the zoom steps: 100, 125, ..., 400.</extracomment>
+        <translation>el zoom es uno de %1 por ciento</translation>
+    </message>
+    <message>
+        <source>the language is en or one of %1</source>
+        <translation>el idioma es en o uno de %1</translation>
+    </message>
+    <message>
+        <source>korvane: %1 %2: %3</source>
+        <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
+        <translation>korvane: %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Korvane</name>
     <message>
         <source>Please press button Start</source>
@@ -219,6 +302,38 @@
     </message>
 </context>
 <context>
+    <name>ProfileData</name>
+    <message>
+        <source>column (twips)</source>
+        <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
+        <translation>columna (twips)</translation>
+    </message>
+    <message>
+        <source>theta (degrees)</source>
+        <translation>theta (grados)</translation>
+    </message>
+    <message>
+        <source>path difference (wavelengths)</source>
+        <translation>diferencia de camino (longitudes de onda)</translation>
+    </message>
+    <message>
+        <source>intensity (% of the run&apos;s largest)</source>
+        <translation>intensidad (% de la mayor de la ejecución)</translation>
+    </message>
+    <message>
+        <source>bar height (twips)</source>
+        <translation>altura de la barra (twips)</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>rendijas</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+</context>
+<context>
     <name>SavePicture</name>
     <message>
         <source>It is a folder.</source>
@@ -274,6 +389,23 @@
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
         <translation>No se pudo guardar la imagen como %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save profile data</source>
+        <translation>Guardar los datos del perfil</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The profile data could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>No se pudieron guardar los datos del perfil como %1.
 
 %2</translation>
     </message>
@@ -365,6 +497,14 @@
     <message>
         <source>Show far-field curve</source>
         <translation>Mostrar la curva de campo lejano</translation>
+    </message>
+    <message>
+        <source>Copy profile data</source>
+        <translation>Copiar los datos del perfil</translation>
+    </message>
+    <message>
+        <source>Save profile data...</source>
+        <translation>Guardar los datos del perfil...</translation>
     </message>
 </context>
 </TS>

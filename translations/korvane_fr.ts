@@ -128,6 +128,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The number of slits: 2, 3, 4 or 20.</source>
+        <translation>Le nombre de fentes&#xa0;: 2, 3, 4 ou 20.</translation>
+    </message>
+    <message>
+        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
+        <translation>La fréquence, telle que la vue rapprochée l’indique&#xa0;: 20 à 200 pour 2 à 4 fentes, 5 à 45 pour 20 fentes&#xa0;; la barre de fréquence du nombre de fentes y est placée.</translation>
+    </message>
+    <message>
+        <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
+        <translation>La position de la barre de ralentissement, 0 (le plus rapide) à 10000 (un tracé de deux minutes).</translation>
+    </message>
+    <message>
+        <source>The zoom: 100, 125, 150, 175, 200, 250, 300 or 400 per cent.</source>
+        <translation>Le zoom&#xa0;: 100, 125, 150, 175, 200, 250, 300 ou 400 pour cent.</translation>
+    </message>
+    <message>
+        <source>Full screen.</source>
+        <translation>Plein écran.</translation>
+    </message>
+    <message>
+        <source>Show maxima: the orders ticked under the screen line.</source>
+        <translation>Afficher les maxima&#xa0;: les ordres marqués sous la ligne de l’écran.</translation>
+    </message>
+    <message>
+        <source>One run at once, when the window is up.</source>
+        <translation>Un tracé tout de suite, dès que la fenêtre est ouverte.</translation>
+    </message>
+    <message>
+        <source>The language: en, or a code of the languages the program speaks (%1).</source>
+        <translation>La langue&#xa0;: en, ou le code d’une langue que le programme parle (%1).</translation>
+    </message>
+    <message>
+        <source>Light through 2, 3, 4 or 20 slits: phasor chains build up the interference profile.</source>
+        <translation>La lumière à travers 2, 3, 4 ou 20 fentes&#xa0;: les vecteurs de Fresnel bout à bout construisent la figure d’interférence.</translation>
+    </message>
+    <message>
+        <source>korvane --help lists the options</source>
+        <translation>korvane --help liste les options</translation>
+    </message>
+    <message>
+        <source>korvane: unknown option %1; %2</source>
+        <extracomment>%1 is the option as the user wrote it; the last part names korvane --help.</extracomment>
+        <translation>korvane&#xa0;: option inconnue %1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>korvane: unexpected argument %1; %2</source>
+        <translation>korvane&#xa0;: argument inattendu %1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>korvane: %1 needs a value; %2</source>
+        <translation>korvane&#xa0;: %1 demande une valeur&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>the number of slits is 2, 3, 4 or 20</source>
+        <translation>le nombre de fentes est 2, 3, 4 ou 20</translation>
+    </message>
+    <message>
+        <source>with %1 slits the frequency is a whole number from %2 to %3</source>
+        <extracomment>%1 is the number of slits (4 unless --slits says otherwise).</extracomment>
+        <translation>avec %1 fentes, la fréquence est un entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the slow-down is a whole number from 0 to %1</source>
+        <translation>le ralentissement est un entier de 0 à %1</translation>
+    </message>
+    <message>
+        <source>the zoom is one of %1 per cent</source>
+        <extracomment>%1 lists the zoom steps: 100, 125, ..., 400.</extracomment>
+        <translation>le zoom est l’un de %1 pour cent</translation>
+    </message>
+    <message>
+        <source>the language is en or one of %1</source>
+        <translation>la langue est en ou l’une de %1</translation>
+    </message>
+    <message>
+        <source>korvane: %1 %2: %3</source>
+        <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
+        <translation>korvane&#xa0;: %1 %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
     <name>Korvane</name>
     <message>
         <source>Please press button Start</source>
@@ -219,6 +302,38 @@
     </message>
 </context>
 <context>
+    <name>ProfileData</name>
+    <message>
+        <source>column (twips)</source>
+        <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
+        <translation>colonne (twips)</translation>
+    </message>
+    <message>
+        <source>theta (degrees)</source>
+        <translation>thêta (degrés)</translation>
+    </message>
+    <message>
+        <source>path difference (wavelengths)</source>
+        <translation>différence de marche (longueurs d’onde)</translation>
+    </message>
+    <message>
+        <source>intensity (% of the run&apos;s largest)</source>
+        <translation>intensité (% de la plus grande du tracé)</translation>
+    </message>
+    <message>
+        <source>bar height (twips)</source>
+        <translation>hauteur de barre (twips)</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>fentes</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+</context>
+<context>
     <name>SavePicture</name>
     <message>
         <source>It is a folder.</source>
@@ -274,6 +389,23 @@
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
         <translation>L’image n’a pas pu être enregistrée sous %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save profile data</source>
+        <translation>Enregistrer les données du profil</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The profile data could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Les données du profil n’ont pas pu être enregistrées sous %1.
 
 %2</translation>
     </message>
@@ -365,6 +497,14 @@
     <message>
         <source>Show far-field curve</source>
         <translation>Afficher la courbe du champ lointain</translation>
+    </message>
+    <message>
+        <source>Copy profile data</source>
+        <translation>Copier les données du profil</translation>
+    </message>
+    <message>
+        <source>Save profile data...</source>
+        <translation>Enregistrer les données du profil...</translation>
     </message>
 </context>
 </TS>

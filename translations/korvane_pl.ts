@@ -128,6 +128,89 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>The number of slits: 2, 3, 4 or 20.</source>
+        <translation>Liczba szczelin: 2, 3, 4 lub 20.</translation>
+    </message>
+    <message>
+        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
+        <translation>Częstotliwość, jak pokazuje ją widok z bliska: 20 do 200 dla 2 do 4 szczelin, 5 do 45 dla 20 szczelin; ustawia się na nią suwak częstotliwości danej liczby szczelin.</translation>
+    </message>
+    <message>
+        <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
+        <translation>Położenie suwaka spowolnienia, 0 (najszybciej) do 10000 (przebieg trwający dwie minuty).</translation>
+    </message>
+    <message>
+        <source>The zoom: 100, 125, 150, 175, 200, 250, 300 or 400 per cent.</source>
+        <translation>Powiększenie: 100, 125, 150, 175, 200, 250, 300 lub 400 procent.</translation>
+    </message>
+    <message>
+        <source>Full screen.</source>
+        <translation>Pełny ekran.</translation>
+    </message>
+    <message>
+        <source>Show maxima: the orders ticked under the screen line.</source>
+        <translation>Pokaż maksima: rzędy zaznaczone pod linią ekranu.</translation>
+    </message>
+    <message>
+        <source>One run at once, when the window is up.</source>
+        <translation>Jeden przebieg od razu, gdy okno jest otwarte.</translation>
+    </message>
+    <message>
+        <source>The language: en, or a code of the languages the program speaks (%1).</source>
+        <translation>Język: en lub kod języka, którym mówi program (%1).</translation>
+    </message>
+    <message>
+        <source>Light through 2, 3, 4 or 20 slits: phasor chains build up the interference profile.</source>
+        <translation>Światło przez 2, 3, 4 lub 20 szczelin: łańcuchy wskazów budują rozkład natężenia.</translation>
+    </message>
+    <message>
+        <source>korvane --help lists the options</source>
+        <translation>korvane --help wypisuje opcje</translation>
+    </message>
+    <message>
+        <source>korvane: unknown option %1; %2</source>
+        <extracomment>%1 is the option as the user wrote it; the last part names korvane --help.</extracomment>
+        <translation>korvane: nieznana opcja %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: unexpected argument %1; %2</source>
+        <translation>korvane: nieoczekiwany argument %1; %2</translation>
+    </message>
+    <message>
+        <source>korvane: %1 needs a value; %2</source>
+        <translation>korvane: %1 wymaga wartości; %2</translation>
+    </message>
+    <message>
+        <source>the number of slits is 2, 3, 4 or 20</source>
+        <translation>liczba szczelin to 2, 3, 4 lub 20</translation>
+    </message>
+    <message>
+        <source>with %1 slits the frequency is a whole number from %2 to %3</source>
+        <extracomment>%1 is the number of slits (4 unless --slits says otherwise).</extracomment>
+        <translation>przy %1 szczelinach częstotliwość to liczba całkowita od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the slow-down is a whole number from 0 to %1</source>
+        <translation>spowolnienie to liczba całkowita od 0 do %1</translation>
+    </message>
+    <message>
+        <source>the zoom is one of %1 per cent</source>
+        <extracomment>%1 lists the zoom steps: 100, 125, ..., 400.</extracomment>
+        <translation>powiększenie to jedno z %1 procent</translation>
+    </message>
+    <message>
+        <source>the language is en or one of %1</source>
+        <translation>język to en lub jeden z %1</translation>
+    </message>
+    <message>
+        <source>korvane: %1 %2: %3</source>
+        <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
+        <translation>korvane: %1 %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Korvane</name>
     <message>
         <source>Please press button Start</source>
@@ -219,6 +302,38 @@
     </message>
 </context>
 <context>
+    <name>ProfileData</name>
+    <message>
+        <source>column (twips)</source>
+        <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
+        <translation>kolumna (twipy)</translation>
+    </message>
+    <message>
+        <source>theta (degrees)</source>
+        <translation>theta (stopnie)</translation>
+    </message>
+    <message>
+        <source>path difference (wavelengths)</source>
+        <translation>różnica dróg (długości fali)</translation>
+    </message>
+    <message>
+        <source>intensity (% of the run&apos;s largest)</source>
+        <translation>natężenie (% największego w przebiegu)</translation>
+    </message>
+    <message>
+        <source>bar height (twips)</source>
+        <translation>wysokość słupka (twipy)</translation>
+    </message>
+    <message>
+        <source>slits</source>
+        <translation>szczeliny</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>częstotliwość</translation>
+    </message>
+</context>
+<context>
     <name>SavePicture</name>
     <message>
         <source>It is a folder.</source>
@@ -274,6 +389,23 @@
 %2</source>
         <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
         <translation>Nie udało się zapisać obrazu jako %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Save profile data</source>
+        <translation>Zapisz dane rozkładu</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The profile data could not be saved as %1.
+
+%2</source>
+        <extracomment>%1 is the file&apos;s name, %2 the reason, as the system gives it.</extracomment>
+        <translation>Nie można zapisać danych rozkładu jako %1.
 
 %2</translation>
     </message>
@@ -365,6 +497,14 @@
     <message>
         <source>Show far-field curve</source>
         <translation>Pokaż krzywą pola dalekiego</translation>
+    </message>
+    <message>
+        <source>Copy profile data</source>
+        <translation>Kopiuj dane rozkładu</translation>
+    </message>
+    <message>
+        <source>Save profile data...</source>
+        <translation>Zapisz dane rozkładu...</translation>
     </message>
 </context>
 </TS>

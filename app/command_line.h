@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#pragma once
+
+// A lesson prepared in advance: the options a teacher puts on the command
+// line or into a desktop shortcut, read with Qt's own parser and checked
+// before any window exists, then set on the window as a user's clicks would
+// set them. Qt's own options (-platform, -style, ...) are left to Qt.
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace korvane {
+
+class MainWindow;
+
+struct StartOptions {
+    std::optional<QString> slits; // "2", "3", "4" or "20"
+    std::optional<int> frequency;
+    std::optional<int> slowDown; // the slow-down bar's value
+    std::optional<double> zoom;  // one of the zoom steps
+    bool fullScreen = false;
+    bool showMaxima = false;
+    bool start = false;
+    std::optional<QString> language; // a translation's code, or "" for English
+};
+
+struct CommandLine {
+    enum class Outcome { Run, Help, Version, Refused };
+    Outcome outcome = Outcome::Run;
+    StartOptions options;
+    // What was refused: the option as written, its value, and why.
+    enum class Refusal { UnknownOption, Unexpected, MissingValue, BadValue };
+    Refusal refusal = Refusal::BadValue;
+    QString option;
+    QString value;
+};
+
+// The program's arguments, the program's name first: on Windows from its
+// wide command line, elsewhere in the locale's encoding.
+QStringList commandLineArguments(int argc, char *argv[]);
+
+CommandLine parseCommandLine(const QStringList &arguments);
+
+// The one line that says what was refused, in the language of the
+// translators installed by then; and the help and version texts.
+QString refusalMessage(const CommandLine &line);
+QString helpText();
+QString versionText();
+
+// Sets the window as the user's clicks would: the slit count, the frequency
+// and the slow-down first, as a user meets the window, then Show maxima, the
+// zoom, full screen, and the run. The window has been shown.
+void applyStartOptions(MainWindow &window, const StartOptions &options);
+
+} // namespace korvane

@@ -1,0 +1,171 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+// A lesson prepared on the command line: each option line's effect on the
+// window or why it is refused, and the program itself answering --help,
+// --version and a refused line without opening a window.
+
+#include "fake_clock.h"
+#include "tool_output.h"
+#include "window_fixture.h"
+#include "worked_values.h"
+
+#include "command_line.h"
+#include "order_marks.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <chrono>
+
+using namespace korvane;
+using namespace std::chrono_literals;
+
+namespace {
+
+CommandLine parse(const QString &line)
+{
+    return parseCommandLine(QStringList{QStringLiteral("korvane")}
+                            + line.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refused_data();
+    void refused();
+    void setsTheWindowAsClicksWould_data();
+    void setsTheWindowAsClicksWould();
+    void theProgramAnswersWithoutAWindow_data();
+    void theProgramAnswersWithoutAWindow();
+};
+
+void TestCommandLine::initTestCase()
+{
+    test::useEnglishNumbers();
+}
+
+void TestCommandLine::refused_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("5 slits") << "--slits 5" << "korvane: --slits 5: the number of slits is 2, 3, 4 or 20";
+    QTest::newRow("slits with a leading zero") << "--slits=04" << "korvane: --slits 04: the number of slits is 2, 3, 4 or 20";
+    QTest::newRow("frequency below the bar")
+        << "--frequency 19" << "korvane: --frequency 19: with 4 slits the frequency is a whole number from 20 to 200";
+    QTest::newRow("grating frequency beyond its bar")
+        << "--slits 20 --frequency 46"
+        << "korvane: --frequency 46: with 20 slits the frequency is a whole number from 5 to 45";
+    QTest::newRow("frequency not whole") << "--slits 3 --frequency 20.5"
+                                         << "korvane: --frequency 20.5: with 3 slits the frequency is a whole number "
+                                            "from 20 to 200";
+    QTest::newRow("negative slow-down") << "--slow-down -1" << "korvane: --slow-down -1: the slow-down is a whole number from 0 to 10000";
+    QTest::newRow("slow-down beyond the bar") << "--slow-down 10001" << "korvane: --slow-down 10001: the slow-down is a whole number from 0 to 10000";
+    QTest::newRow("zoom between steps") << "--zoom 120" << "korvane: --zoom 120: the zoom is one of 100, 125, 150, 175, 200, 250, 300, 400 per cent";
+    QTest::newRow("unknown language") << "--language xx" << "korvane: --language xx: the language is en or one of cs, de, es, fr, pl, sk";
+    QTest::newRow("unknown option") << "--slit 4" << "korvane: unknown option --slit; korvane --help lists the options";
+    QTest::newRow("a value with nothing after it") << "--start --zoom" << "korvane: --zoom needs a value; korvane --help lists the options";
+    QTest::newRow("an argument that is no option") << "lesson.txt" << "korvane: unexpected argument lesson.txt; korvane --help lists the options";
+    QTest::newRow("a refused value beside --help") << "--slits 5 --help" << "korvane: --slits 5: the number of slits is 2, 3, 4 or 20";
+}
+
+void TestCommandLine::refused()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, message);
+    const CommandLine parsed = parse(line);
+    QCOMPARE(parsed.outcome, CommandLine::Outcome::Refused);
+    QCOMPARE(refusalMessage(parsed), message);
+}
+
+void TestCommandLine::setsTheWindowAsClicksWould_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("slits");
+    QTest::addColumn<QString>("frequency");
+    QTest::addColumn<QString>("slowDown");
+    QTest::addColumn<bool>("maxima");
+    QTest::addColumn<int>("runs");
+
+    QTest::newRow("nothing: the design's start") << "" << "4" << "20" << "1" << false << 0;
+    QTest::newRow("Qt's own options are Qt's") << "-platform offscreen --style=fusion -reverse" << "4" << "20" << "1"
+                                               << false << 0;
+    QTest::newRow("a prepared grating") << "--slits 20 --frequency 15 --slow-down 2000 --show-maxima --start"
+                                        << "20" << "15" << "6001" << true << 1;
+    QTest::newRow("two slits, higher, one dash") << "-slits=2 -frequency=33" << "2" << "33" << "1" << false << 0;
+    QTest::newRow("the frequency for the default 4 slits") << "--frequency 200 --zoom 100%" << "4" << "200" << "1"
+                                                           << false << 0;
+}
+
+void TestCommandLine::setsTheWindowAsClicksWould()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, slits);
+    QFETCH(QString, frequency);
+    QFETCH(QString, slowDown);
+    QFETCH(bool, maxima);
+    QFETCH(int, runs);
+    const CommandLine parsed = parse(line);
+    QCOMPARE(parsed.outcome, CommandLine::Outcome::Run);
+
+    auto window = test::openWindow();
+    test::FakeClock clock{100us};
+    window->setRunClock(clock);
+    window->setFrameInterval(16ms);
+    QSignalSpy finished(window.get(), &MainWindow::runFinished);
+    const quint64 strips = test::stripsDrawn(*window);
+    applyStartOptions(*window, parsed.options);
+    QCOMPARE(test::text(*window, "nNdirek"), slits);
+    QCOMPARE(test::text(*window, "nKmitočet"), frequency);
+    QCOMPARE(test::text(*window, "nSpomaleni"), slowDown);
+    // The handlers ran as for clicks: each change of slit count or frequency drew the strip.
+    QCOMPARE(test::stripsDrawn(*window) > strips, slits != QLatin1String("4") || frequency != QLatin1String("20"));
+    if (runs > 0) {
+        QVERIFY(finished.wait(60000) || finished.count() == runs);
+        QVERIFY(test::waitForRunEnd(*window));
+    }
+    QCoreApplication::processEvents();
+    QCOMPARE(finished.count(), runs);
+    QCOMPARE(window->orderMarks().isVisible(), maxima && runs > 0);
+}
+
+void TestCommandLine::theProgramAnswersWithoutAWindow_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "--slits <N>" << QString();
+    QTest::newRow("-h lists the ranges") << QStringList{"-h"} << 0 << "5 to 45 for 20 slits" << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "korvane 0.1.0\n" << QString();
+    QTest::newRow("a refused line") << QStringList{"--slits", "20", "--frequency", "50"} << 2 << QString()
+                                    << "korvane: --frequency 50: with 20 slits the frequency is a whole number from 5 "
+                                       "to 45\n";
+    QTest::newRow("in the language asked for")
+        << QStringList{"--language", "cs", "--zoom", "99"} << 2 << QString()
+        << "korvane: --zoom 99: zvětšení je jedno z 100, 125, 150, 175, 200, 250, 300, 400 procent\n";
+}
+
+void TestCommandLine::theProgramAnswersWithoutAWindow()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, error);
+    const test::ToolRun run = test::runTool(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, status);
+    const QString said = QString::fromUtf8(run.standardOutput).remove(QLatin1Char('\r'));
+    QVERIFY2(out.isEmpty() ? said.isEmpty() : said.contains(out), qPrintable(said));
+    QCOMPARE(QString::fromUtf8(run.standardError).remove(QLatin1Char('\r')), error);
+}
+
+QTEST_MAIN(TestCommandLine)
+#include "test_command_line.moc"
