@@ -173,10 +173,12 @@ void zoomTo(MainWindow &window, double zoom)
 int main(int argc, char *argv[])
 {
     // Offscreen, on a screen large enough for every zoom step (the platform's
-    // own is 800 x 600). Its options are separated by colons, which a Windows
-    // path has: the file is named from its own folder.
+    // own is 800 x 600), also where offscreen is asked for by name (as the
+    // Windows build's tests do under Wine). Its options are separated by
+    // colons, which a Windows path has: the file is named from its own folder.
     QTemporaryDir screens;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
         QFile config(screens.filePath(QStringLiteral("screens.json")));
         if (config.open(QIODevice::WriteOnly))
             config.write(R"({ "screens": [ {"name": "large", "x": 0, "y": 0, "width": 3840, "height": 2400,
