@@ -3,6 +3,9 @@
 #include "command_line.h"
 #include "main_window.h"
 #include "translations.h"
+#ifdef Q_OS_WASM
+#include "web_page.h"
+#endif
 
 #include <QApplication>
 #include <QLocale>
@@ -110,8 +113,22 @@ int main(int argc, char *argv[])
     // Lets the desktop match the window to the installed desktop entry and
     // its icon (Wayland needs this; on X11 the window's own icon does it).
     QGuiApplication::setDesktopFileName(QStringLiteral("korvane"));
+#ifdef Q_OS_WASM
+    korvane::installCarriedFonts();
+#endif
     korvane::MainWindow window;
+#ifdef Q_OS_WASM
+    korvane::keepCentred(window);
+    korvane::setPageTitle(window.windowTitle());
+    QObject::connect(&window, &QWidget::windowTitleChanged, &korvane::setPageTitle);
+    // The page's event loop goes on after the window has closed.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, &korvane::showEnded);
+    // The web platform shows windows maximized unless told otherwise; the
+    // design's window has its size, and a title bar.
+    window.showNormal();
+#else
     window.show();
+#endif
     korvane::applyStartOptions(window, line.options);
     return app.exec();
 }

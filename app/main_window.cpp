@@ -23,6 +23,9 @@
 #include "value_stores.h"
 #include "wave_strip.h"
 #include "window_menu.h"
+#ifdef Q_OS_WASM
+#include "web_page.h"
+#endif
 #include "zoom.h"
 #include "zoom_style.h"
 
@@ -585,29 +588,61 @@ void MainWindow::lookAt(QPointF position)
 
 void MainWindow::copyPicture()
 {
+#ifdef Q_OS_WASM
+    if (!clipboardTakesPictures()) {
+        auto *box = new QMessageBox(QMessageBox::Information, tr("Copy picture"),
+                                    tr("This browser does not let the page put a picture on the clipboard. "
+                                       "Save picture offers it as a download instead."),
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+        return;
+    }
+#endif
     QGuiApplication::clipboard()->setImage(picture());
 }
+
+#ifndef Q_OS_WASM
+namespace {
+
+// The file chosen in a save dialog opened at `suggested`, or none.
+QString askSaveFile(QWidget *parent, const QString &title, const QString &filter, const QString &suffix,
+                    const QString &suggested)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setDirectory(QFileInfo(suggested).absolutePath());
+    dialog.selectFile(QFileInfo(suggested).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+#endif
 
 void MainWindow::savePictureAs()
 {
     // The picture as it is now, before the dialog takes the focus.
     const QImage shown = picture();
-    QFileDialog dialog(this, tr("Save picture"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("PNG image (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString suggested = defaultPictureFile(controls_.nNdirek->text());
-    dialog.setDirectory(QFileInfo(suggested).absolutePath());
-    dialog.selectFile(QFileInfo(suggested).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+#ifdef Q_OS_WASM
+    // A page writes no file of its own: the browser offers it as a download.
+    QFileDialog::saveFileContent(pngBytes(shown), QFileInfo(suggested).fileName());
+#else
+    const QString fileName
+        = askSaveFile(this, tr("Save picture"), tr("PNG image (*.png)"), QStringLiteral("png"), suggested);
+    if (fileName.isEmpty())
         return;
-    const QString fileName = dialog.selectedFiles().constFirst();
     const QString error = savePicture(shown, fileName);
     if (!error.isEmpty())
         QMessageBox::warning(
             this, tr("Save picture"),
             //: %1 is the file's name, %2 the reason, as the system gives it.
             tr("The picture could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
+#endif
 }
 
 void MainWindow::copyProfileData()
@@ -622,23 +657,22 @@ void MainWindow::saveProfileDataAs()
         return;
     // The numbers of the run on screen now, whatever happens while the dialog is open.
     const QByteArray csv = profileCsv(*runOnScreen_);
-    QFileDialog dialog(this, tr("Save profile data"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(tr("CSV table (*.csv)"));
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
     const QString suggested = defaultProfileFile(QString::fromStdString(runOnScreen_->slitCountText()),
                                                  runOnScreen_->frequency());
-    dialog.setDirectory(QFileInfo(suggested).absolutePath());
-    dialog.selectFile(QFileInfo(suggested).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+#ifdef Q_OS_WASM
+    QFileDialog::saveFileContent(csv, QFileInfo(suggested).fileName());
+#else
+    const QString fileName
+        = askSaveFile(this, tr("Save profile data"), tr("CSV table (*.csv)"), QStringLiteral("csv"), suggested);
+    if (fileName.isEmpty())
         return;
-    const QString fileName = dialog.selectedFiles().constFirst();
     const QString error = saveProfile(csv, fileName);
     if (!error.isEmpty())
         QMessageBox::warning(
             this, tr("Save profile data"),
             //: %1 is the file's name, %2 the reason, as the system gives it.
             tr("The profile data could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
+#endif
 }
 
 void MainWindow::cmdStartClick()

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 #include "picture_file.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -55,6 +56,15 @@ QString savePicture(const QImage &picture, const QString &fileName)
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+QByteArray pngBytes(const QImage &picture)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "png").write(picture);
+    return bytes;
 }
 
 } // namespace korvane

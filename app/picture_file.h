@@ -24,4 +24,7 @@ QString refusedTarget(const QString &fileName);
 // file that was there before is as it was.
 QString savePicture(const QImage &picture, const QString &fileName);
 
+// The picture as a PNG file's bytes, for a download.
+QByteArray pngBytes(const QImage &picture);
+
 } // namespace korvane

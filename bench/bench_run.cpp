@@ -15,6 +15,7 @@
 #include "look_out.h"
 #include "look_out_panel.h"
 #include "main_window.h"
+#include "model_run.h"
 #include "phasor_model.h"
 #include "value_stores.h"
 #include "vector_state.h"
@@ -101,29 +102,6 @@ double timedRun(MainWindow &window, const char *slowDown)
     playToEnd(window);
     const double ms = msSince(start);
     QApplication::processEvents();
-    return ms;
-}
-
-double modelRun(const std::string &slitCountText)
-{
-    const double N = std::stod(slitCountText);
-    const double f = slitCountText == "20" ? 15.0 : 20.0;
-    const double L = PhasorLength(slitCountText);
-    const int slits = PhasorCount(N);
-    double total = 0.0;
-    const Clock::time_point start = Clock::now();
-    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
-        clearUpperVectorState(); // as the run does before each column
-        const ChainPoint first{static_cast<double>(P), scene::kChainBaseY};
-        ChainPoint point = first;
-        for (int J = 0; J < slits; ++J)
-            point = PhasorStep(point, J, P, f, L);
-        total += RawIntensity(first, point) * IntensityScale(slitCountText, f);
-    }
-    const double ms = msSince(start);
-    // Keeps the loop from being optimised away.
-    if (total < 0.0)
-        std::puts("");
     return ms;
 }
 

@@ -3,10 +3,12 @@
 # The hardening Debian builds its packages with (dpkg-buildflags with
 # hardening=+all, less what gcc already does by default there: PIE): stack
 # protector, fortified C library calls, and a read-only relocation table bound
-# at start-up. Off in the sanitizer build, whose own checks these would blunt.
+# at start-up. Off in the sanitizer build, whose own checks these would blunt,
+# and in the web build: WebAssembly keeps its call stack out of the program's
+# memory, and Emscripten's C library has no stack protector to link.
 option(KORVANE_HARDENING "Build with Debian's usual hardening flags" ON)
 
-if(KORVANE_HARDENING AND NOT KORVANE_SANITIZE AND NOT MSVC)
+if(KORVANE_HARDENING AND NOT KORVANE_SANITIZE AND NOT MSVC AND NOT EMSCRIPTEN)
     target_compile_options(korvane_options INTERFACE -fstack-protector-strong)
     if(WIN32)
         # MinGW keeps the stack protector's and the fortified calls' runtime

@@ -5,6 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#ifdef __EMSCRIPTEN__
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#endif
 
 namespace korvane {
 
@@ -13,12 +18,38 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 // std::to_chars and std::from_chars ignore the C locale, which the toolkit
-// sets from the environment; printf and strtod would not.
+// sets from the environment; printf and strtod would not. Emscripten's C++
+// library converts only whole numbers with them; its C library's printf and
+// strtod are exact and use '.' in every locale, and to_chars is defined as
+// printf in the C locale.
 std::string toChars(double value, std::chars_format format, int precision)
 {
     char buffer[64];
+#ifdef __EMSCRIPTEN__
+    const int length = format == std::chars_format::scientific
+                           ? std::snprintf(buffer, sizeof buffer, "%.*e", precision, value)
+                           : std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
+    return {buffer, static_cast<std::size_t>(length)};
+#else
     const auto result = std::to_chars(std::begin(buffer), std::end(buffer), value, format, precision);
     return {buffer, result.ptr};
+#endif
+}
+
+std::optional<double> fromChars(const std::string &plain)
+{
+    double value = 0.0;
+#ifdef __EMSCRIPTEN__
+    errno = 0;
+    value = std::strtod(plain.c_str(), nullptr);
+    if (errno == ERANGE)
+        return std::nullopt;
+#else
+    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (result.ec != std::errc{})
+        return std::nullopt;
+#endif
+    return value;
 }
 
 std::string withSeparator(std::string text, std::string_view decimalSeparator)
@@ -122,11 +153,10 @@ std::optional<double> parseNumber(std::string_view text, std::string_view decima
     if (!digitSeen)
         return std::nullopt;
 
-    double value = 0.0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec != std::errc{})
+    const std::optional<double> value = fromChars(plain);
+    if (!value)
         return std::nullopt; // out of range: a run of hundreds of digits
-    return negative ? -value : value;
+    return negative ? -*value : *value;
 }
 
 std::string formatNumber(double value, std::string_view pattern, std::string_view decimalSeparator)

@@ -32,7 +32,17 @@ ChainPoint PhasorStep(ChainPoint current, int J, double P, double f, double L)
 {
     // The frequency multiplies the distance as it stands: no 2 pi, no scale.
     const double phi = f * PathLength(J, P);
+#ifdef __EMSCRIPTEN__
+    // Emscripten's C library reduces phases this large (some 1e7 radians) the
+    // slow way, once in every call: sincos reduces once for both, and gives
+    // the very values that sin and cos give there.
+    double sine = 0.0;
+    double cosine = 0.0;
+    sincos(phi, &sine, &cosine);
+    return {current.x + L * cosine, current.y + L * sine};
+#else
     return {current.x + L * std::cos(phi), current.y + L * std::sin(phi)};
+#endif
 }
 
 int PhasorCount(double N)

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include <cmath>
+#include <cstdint>
 
 namespace korvane {
 
@@ -31,7 +32,7 @@ constexpr float kDotRadius = 5.0f;
 
 void DrawIncidentWaveStrip(DrawingSurface &surface, double frequency)
 {
-    const std::size_t clearing = surface.drawingMark();
+    const std::uint64_t clearing = surface.drawingMark();
     int lastRow = kBandTop;
     for (int y = kBandTop; y <= kBandLimit; y += kBandStep) {
         surface.line(static_cast<float>(kBandLeft), static_cast<float>(y), static_cast<float>(kBandRight),

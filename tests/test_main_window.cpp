@@ -16,6 +16,8 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -66,6 +68,7 @@ private slots:
     void exitEndsTheProgram_data();
     void exitEndsTheProgram();
     void resizingMovesNothing();
+    void aboutBoxLeavesTheEventLoopFree();
     void drawingSurvivesCoveringTheWindow();
     void drawingShowsOnlyWhatChanged();
     void gratingPictureIsShown();
@@ -374,6 +377,22 @@ void TestMainWindow::exitEndsTheProgram()
             window_->close();
     }));
     QVERIFY(!window_->isVisible());
+}
+
+void TestMainWindow::aboutBoxLeavesTheEventLoopFree()
+{
+    // A browser's page cannot wait in a loop of its own: F1 opens the box and
+    // comes back at once (an exec() would never come back here).
+    QTest::keyClick(window_.get(), Qt::Key_F1);
+    const QPointer<QMessageBox> box = window_->findChild<QMessageBox *>();
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(box->isModal());
+    QCOMPARE(box->windowTitle(), QStringLiteral("About Korvane"));
+    QVERIFY(box->text().contains(QStringLiteral("GPL-3.0-or-later")));
+    QVERIFY(!box->iconPixmap().isNull());
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(box.isNull());
 }
 
 void TestMainWindow::resizingMovesNothing()

@@ -416,6 +416,10 @@ void TestZoom::savePicture()
         const QImage read(dir.filePath(target));
         QCOMPARE(read.size(), picture.size());
         QVERIFY(read.convertToFormat(QImage::Format_RGB32) == picture.convertToFormat(QImage::Format_RGB32));
+        // What the web build offers as a download is this very file.
+        QFile file(dir.filePath(target));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(korvane::pngBytes(picture), file.readAll());
         return;
     }
     QVERIFY(!error.isEmpty());

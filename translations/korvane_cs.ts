@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Tento prohlížeč nedovolí stránce vložit obrázek do schránky. Uložit obrázek ho místo toho nabídne ke stažení.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Dieser Browser lässt die Seite kein Bild in die Zwischenablage legen. Bild speichern bietet es stattdessen zum Herunterladen an.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copiar imagen</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Este navegador no permite que la página ponga una imagen en el portapapeles. Guardar imagen la ofrece como descarga.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

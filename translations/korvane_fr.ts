@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Copier l’image</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Ce navigateur ne permet pas à la page de mettre une image dans le presse-papiers. Enregistrer l’image la propose plutôt en téléchargement.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

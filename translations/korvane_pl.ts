@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopiuj obraz</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Ta przeglądarka nie pozwala stronie umieścić obrazu w schowku. Zapisz obraz oferuje go zamiast tego do pobrania.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

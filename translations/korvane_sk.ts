@@ -409,6 +409,14 @@
 
 %2</translation>
     </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>Kopírovať obrázok</translation>
+    </message>
+    <message>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Tento prehliadač nedovolí stránke vložiť obrázok do schránky. Uložiť obrázok ho namiesto toho ponúkne na stiahnutie.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::OrderMarks</name>

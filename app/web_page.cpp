@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#include "web_page.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+#include <emscripten/val.h>
+
+namespace korvane {
+
+namespace {
+
+void centre(QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize frame = window.frameGeometry().size();
+    // A window larger than the page keeps its title bar in sight.
+    window.move(free.x() + std::max(0, (free.width() - frame.width()) / 2),
+                free.y() + std::max(0, (free.height() - frame.height()) / 2));
+}
+
+class Centring : public QObject
+{
+public:
+    explicit Centring(QWidget &window)
+        : QObject(&window)
+        , window_(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == &window_ && (event->type() == QEvent::Show || event->type() == QEvent::Resize))
+            centre(window_);
+        return false;
+    }
+
+private:
+    QWidget &window_;
+};
+
+} // namespace
+
+void keepCentred(QWidget &window)
+{
+    window.installEventFilter(new Centring(window));
+    if (QScreen *screen = window.screen())
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &window, [&window] { centre(window); });
+}
+
+void installCarriedFonts()
+{
+    const QDir folder(QStringLiteral(":/fonts"));
+    for (const QString &file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(folder.filePath(file));
+}
+
+void setPageTitle(const QString &title)
+{
+    emscripten::val::global("document").set("title", title.toStdString());
+}
+
+void showEnded()
+{
+    // index.html's; a page of someone else's that loads the program may have none.
+    const emscripten::val ended = emscripten::val::global("korvaneEnded");
+    if (ended.typeOf().as<std::string>() == "function")
+        ended();
+}
+
+bool clipboardTakesPictures()
+{
+    const emscripten::val window = emscripten::val::global("window");
+    const emscripten::val clipboard = emscripten::val::global("navigator")["clipboard"];
+    return window["isSecureContext"].as<bool>() && !clipboard.isUndefined() && !clipboard["write"].isUndefined()
+           && !window["ClipboardItem"].isUndefined();
+}
+
+} // namespace korvane

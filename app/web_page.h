@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#pragma once
+
+// What the program needs of the page it runs in, in the web build: the
+// faces it carries, the page's title, the page's word that it has ended,
+// and the browser's clipboard.
+
+#include <QString>
+
+class QWidget;
+
+namespace korvane {
+
+// The page is the program's screen: the window stands in its middle, and
+// goes back there when it changes size (a zoom step) or the page does.
+void keepCentred(QWidget &window);
+
+// The design's stand-in faces, which the web build carries: a browser lets
+// a page use only the fonts it brings.
+void installCarriedFonts();
+
+// The page's title (its tab's caption) follows the window's.
+void setPageTitle(const QString &title);
+
+// A page cannot close itself: the page puts the window away and says that
+// the program has ended, with a way to start it again.
+void showEnded();
+
+// Whether the browser lets the page put a picture on the clipboard.
+bool clipboardTakesPictures();
+
+} // namespace korvane

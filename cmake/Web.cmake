@@ -1,0 +1,32 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
+# The web program: korvane.js and korvane.wasm, and the page that loads them
+# (index.html, Qt's loader and the icons) gathered in web/ of the build
+# folder. The release archive is made by scripts/package-web.
+
+# A browser lets a page use only the fonts it brings: the program carries
+# the design's stand-in faces, as fonts-liberation has them.
+set(korvane_font_folder /usr/share/fonts/truetype/liberation)
+qt_add_resources(korvane carried_fonts
+    PREFIX /fonts
+    BASE ${korvane_font_folder}
+    FILES
+        ${korvane_font_folder}/LiberationSans-Regular.ttf
+        ${korvane_font_folder}/LiberationSans-Bold.ttf
+        ${korvane_font_folder}/LiberationSerif-Regular.ttf
+        ${korvane_font_folder}/LiberationSerif-Bold.ttf)
+
+set(korvane_page ${CMAKE_CURRENT_BINARY_DIR}/web)
+set(korvane_page_files
+    ${PROJECT_SOURCE_DIR}/packaging/web/index.html
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-32.png
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-64.png
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-256.png)
+add_custom_command(TARGET korvane POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_page}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${korvane_page_files}
+            ${CMAKE_CURRENT_BINARY_DIR}/qtloader.js
+            ${CMAKE_CURRENT_BINARY_DIR}/korvane.js
+            ${CMAKE_CURRENT_BINARY_DIR}/korvane.wasm
+            ${korvane_page}
+    VERBATIM)

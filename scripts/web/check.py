@@ -1,0 +1,359 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Korvane developers
+"""Drives the web release's page in headless Chromium through WebDriver, with
+the browser's own mouse and key events, as a student would: the window found
+on the page, the read-out, a 4-slit and a 20-slit run, compared with the
+pictures of the Linux program and with the phasor sum worked independently by
+scripts/x11/profile.py; no message on the browser's console but the
+program's own output.
+
+Then bench_start's page (bench/bench_start.cpp) measures runs in the browser,
+set beside the same program's figures on Linux.
+
+Usage: check.py URL LINUX_SHOTS SHOTS BENCH_URL LINUX_BENCH
+  LINUX_SHOTS holds linux-4.png and linux-20.png, the Linux program's window
+  after a whole run (tools/make_screenshot); screenshots go into SHOTS;
+  LINUX_BENCH is what bench_start printed on Linux."""
+
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+CLIENT = (758, 571)
+# The drawing area: the scene below the "Cornu spirals" caption, down to the
+# caption at the bottom, as the Windows check compares it.
+SCENE = (0, 203, 758, 332)
+# Where the grating picture stands in the client area, in pixels at 100 %.
+GRATING_AT = (5520 // 15, 720 // 15)
+
+
+def fail(message):
+    print(f"FAIL: {message}", file=sys.stderr)
+    sys.exit(1)
+
+
+class Picture:
+    """An RGB picture read through ImageMagick, as rows of bytes."""
+
+    def __init__(self, png):
+        ppm = subprocess.run(["convert", "png:-", "-depth", "8", "ppm:-"], input=png, check=True,
+                             stdout=subprocess.PIPE).stdout
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", ppm)
+        self.width, self.height = int(header[1]), int(header[2])
+        self.pixels = ppm[header.end():]
+
+    def row(self, y, x=0, width=None):
+        width = self.width - x if width is None else width
+        start = (y * self.width + x) * 3
+        return self.pixels[start:start + width * 3]
+
+    def find(self, other):
+        """Where `other` stands in this picture, or None."""
+        first = other.row(0)
+        for y in range(self.height - other.height + 1):
+            at = self.row(y).find(first)
+            while at >= 0:
+                if at % 3 == 0:
+                    x = at // 3
+                    if all(self.row(y + r, x, other.width) == other.row(r) for r in range(other.height)):
+                        return x, y
+                at = self.row(y).find(first, at + 1)
+        return None
+
+
+def crop(png, box):
+    x, y, w, h = box
+    return subprocess.run(["convert", "png:-", "-crop", f"{w}x{h}+{x}+{y}", "+repage", "png:-"], input=png,
+                          check=True, stdout=subprocess.PIPE).stdout
+
+
+def differing_pixels(a, b):
+    with tempfile.TemporaryDirectory() as scratch:
+        paths = [os.path.join(scratch, n) for n in ("a.png", "b.png")]
+        for path, png in zip(paths, (a, b)):
+            with open(path, "wb") as f:
+                f.write(png)
+        result = subprocess.run(["compare", "-metric", "AE", *paths, "null:"], stderr=subprocess.PIPE, text=True)
+        return int(float(result.stderr.split()[0]))
+
+
+def ocr(png, language="eng", characters=None):
+    """One line of text, enlarged and made black on white for Tesseract, as the Windows check reads it."""
+    big = subprocess.run(["convert", "png:-", "-colorspace", "Gray", "-resize", "400%", "-threshold", "60%",
+                          "-bordercolor", "white", "-border", "30", "png:-"], input=png, check=True,
+                         stdout=subprocess.PIPE).stdout
+    options = ["-c", f"tessedit_char_whitelist={characters}"] if characters else []
+    text = subprocess.run(["tesseract", "-", "-", "-l", language, "--psm", "7", *options], input=big,
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
+    return text.decode().strip()
+
+
+def readout(client_png):
+    """The relative frequency's read-out."""
+    return ocr(crop(client_png, (272, 136, 41, 19)), characters="0123456789.,")
+
+
+class Page:
+    def __init__(self, url, shots, language="en-GB"):
+        self.shots = shots
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.TemporaryDirectory()
+        # This machine's network is closed: no background connections. WebGL
+        # in software (SwiftShader), as on a machine without a GPU.
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--use-angle=swiftshader",
+                         "--enable-unsafe-swiftshader", "--disable-quic", "--no-first-run",
+                         "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                         "--window-size=1280,1024", "--force-device-scale-factor=1", f"--lang={language}",
+                         "--hide-scrollbars", f"--user-data-dir={self.profile.name}"):
+            options.add_argument(argument)
+        self.downloads = tempfile.TemporaryDirectory()
+        options.add_experimental_option("prefs", {"intl.accept_languages": language,
+                                                  "download.default_directory": self.downloads.name,
+                                                  "download.prompt_for_download": False})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.console = []
+        self.driver.get(url)
+        self.origin = None
+
+    def close(self):
+        self.take_console()
+        self.driver.quit()
+        self.profile.cleanup()
+        self.downloads.cleanup()
+
+    def take_console(self):
+        self.console += self.driver.get_log("browser")
+
+    def console_errors(self):
+        """Fails on any error or warning on the console since the last look."""
+        self.take_console()
+        # Chromium's software WebGL (SwiftShader, on a machine without a GPU)
+        # notes every frame it reads back to show the canvas; a page that
+        # only clears a WebGL canvas gets the same.
+        errors = [entry["message"] for entry in self.console
+                  if entry["level"] in ("SEVERE", "WARNING") and "GL Driver Message (OpenGL, Performance" not in entry["message"]]
+        if errors:
+            fail("the browser's console says:\n  " + "\n  ".join(errors))
+        print(f"console: no error or warning ({len(self.console)} lines)")
+        self.console = []
+
+    def wait_for_text(self, element, text, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.driver.find_element(By.ID, element).text == text:
+                return
+            time.sleep(0.2)
+        fail(f"the page's #{element} says '{self.driver.find_element(By.ID, element).text}', not '{text}'")
+
+    def control_key(self, key):
+        ActionChains(self.driver).key_down(Keys.CONTROL).send_keys(key).key_up(Keys.CONTROL).perform()
+
+    def download(self, name, timeout=30):
+        """The bytes of a file the program has offered as a download."""
+        path = os.path.join(self.downloads.name, name)
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if os.path.exists(path):
+                time.sleep(0.5)  # written whole
+                with open(path, "rb") as f:
+                    return f.read()
+            time.sleep(0.2)
+        fail(f"no download of {name} within {timeout} s (the folder holds {os.listdir(self.downloads.name)})")
+
+    def screenshot(self):
+        return self.driver.get_screenshot_as_png()
+
+    def find_window(self, grating, timeout=60):
+        """Waits for the window; returns the seconds from the page's request to a screenshot that shows it."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            shot = self.screenshot()
+            # The page's own clock, from the start of its navigation.
+            now = self.driver.execute_script("return performance.now()") / 1000
+            found = Picture(shot).find(grating)
+            if found:
+                self.origin = (found[0] - GRATING_AT[0], found[1] - GRATING_AT[1])
+                return now
+            time.sleep(0.1)
+        self.save("no-window", self.screenshot())
+        fail(f"no Korvane window on the page within {timeout} s (see {self.shots}/no-window.png)")
+
+    def client(self):
+        return crop(self.screenshot(), (*self.origin, *CLIENT))
+
+    def save(self, name, png):
+        with open(os.path.join(self.shots, name + ".png"), "wb") as f:
+            f.write(png)
+
+    def click(self, x_twips, y_twips):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(self.origin[0] + x_twips // 15, self.origin[1] + y_twips // 15)
+        actions.pointer_action.click()
+        actions.perform()
+        time.sleep(0.3)
+
+    def key(self, key):
+        ActionChains(self.driver).send_keys(key).perform()
+        time.sleep(0.3)
+
+    def run_until(self, name, expected_scene, timeout=240):
+        """Presses Start and waits until the drawing area is `expected_scene`;
+        returns the seconds from the press."""
+        self.click(9300, 300)
+        pressed = time.monotonic()
+        deadline = pressed + timeout
+        differ = None
+        while time.monotonic() < deadline:
+            client = self.client()
+            differ = differing_pixels(crop(client, SCENE), expected_scene)
+            if differ == 0:
+                self.save(name, client)
+                return time.monotonic() - pressed
+            time.sleep(0.5)
+        self.save(name, client)
+        fail(f"{name}: {differ} pixels of the drawing differ from the Linux program's after {timeout} s "
+             f"(see {self.shots}/{name}.png)")
+
+
+def profile_matches(client_png, slits, frequency):
+    ppm = subprocess.run(["convert", "png:-", "ppm:-"], input=client_png, check=True, stdout=subprocess.PIPE).stdout
+    result = subprocess.run([os.path.join(ROOT, "scripts/x11/profile.py"), str(slits), str(frequency), "11950"],
+                            input=ppm, stdout=subprocess.PIPE)
+    return result.returncode == 0
+
+
+def bench(url, timeout=300):
+    """The lines bench_start's page writes to the console, once it is done."""
+    page = Page(url, None)
+    lines = []
+    deadline = time.monotonic() + timeout
+    try:
+        while time.monotonic() < deadline:
+            page.take_console()
+            # Console lines come as: source, position, then the text quoted as a JSON string.
+            lines = [json.loads(m[1]) for entry in page.console
+                     if (m := re.search(r'\d+:\d+ (".*")$', entry["message"]))]
+            if "done" in lines:
+                return lines[:lines.index("done")]
+            time.sleep(0.5)
+    finally:
+        page.close()
+    fail(f"bench_start did not finish in the browser within {timeout} s: {lines}")
+
+
+def run_ms(lines, slits):
+    for line in lines:
+        if m := re.match(rf"run S=0, {slits} slits: ([\d.]+) ms", line):
+            return float(m[1])
+    fail(f"no figure for a {slits}-slit run in {lines}")
+
+
+def main():
+    url, linux_shots, shots, bench_url, linux_bench = sys.argv[1:6]
+    # The grating picture as its box shows it: the box clips its right edge.
+    with open(os.path.join(ROOT, "res/grating.bmp"), "rb") as f:
+        grating = Picture(subprocess.run(["convert", "bmp:-", "-crop", "360x120+0+0", "+repage", "png:-"],
+                                         input=f.read(), check=True, stdout=subprocess.PIPE).stdout)
+    linux = {}
+    for slits in (4, 20):
+        with open(os.path.join(linux_shots, f"linux-{slits}.png"), "rb") as f:
+            linux[slits] = crop(f.read(), SCENE)
+
+    page = Page(url, shots)
+    try:
+        drawn = page.find_window(grating)
+        print(f"the page drew the window {drawn:.1f} s after it was asked for")
+        start = page.client()
+        page.save("start", start)
+        shown = readout(start)
+        if shown != "3.18":
+            fail(f"the read-out shows '{shown}' at start, not 3.18")
+        print("title and read-out at start: "
+              f"'{page.driver.title}', {shown}")
+        if page.driver.title != "Korvane":
+            fail(f"the page's title is '{page.driver.title}', not Korvane")
+
+        seconds = page.run_until("4-slits", linux[4])
+        if not profile_matches(page.client(), 4, 20):
+            fail("4 slits: the profile is not the phasor sum")
+        print(f"4 slits: the drawing is the Linux program's, pixel for pixel, and the profile the phasor sum "
+              f"(run {seconds:.1f} s)")
+
+        page.click(2600, 1170)  # the "4" button: it is selected already
+        page.key(Keys.ARROW_RIGHT)
+        seconds = page.run_until("20-slits", linux[20])
+        shown = readout(page.client())
+        if shown != "2.39":
+            fail(f"the read-out shows '{shown}' for 20 slits, not 2.39")
+        if not profile_matches(page.client(), 20, 15):
+            fail("20 slits: the profile is not the phasor sum")
+        print(f"20 slits: the drawing is the Linux program's, pixel for pixel, the profile the phasor sum, "
+              f"the read-out 2.39 (run {seconds:.1f} s)")
+
+        page.control_key("s")
+        saved = page.download("korvane-20-slits.png")
+        if differing_pixels(saved, page.client()) != 0:
+            fail("Save picture downloaded another picture than the window shows")
+        print("Save picture (Ctrl+S): korvane-20-slits.png downloaded, the window's picture")
+
+        page.click(10260, 300)  # Exit
+        page.wait_for_text("message", "Korvane has ended.")
+        again = page.driver.find_element(By.ID, "again")
+        if not again.is_displayed():
+            fail("after Exit the page offers no way to start again")
+        print("Exit: the page says 'Korvane has ended.' and offers to start again")
+        page.console_errors()
+        again.click()
+        page.find_window(grating)
+        print("started again from the page: the window is back")
+        page.console_errors()
+    finally:
+        page.close()
+
+    # A student whose browser speaks Czech: the program's texts and numbers.
+    page = Page(url, shots, "cs-CZ")
+    try:
+        page.find_window(grating)
+        client = page.client()
+        page.save("czech", client)
+        shown = readout(client)
+        if shown != "3,18":
+            fail(f"in a Czech browser the read-out shows '{shown}', not 3,18")
+        exit_caption = ocr(crop(client, (659, 11, 51, 19)), "ces")
+        if exit_caption != "Konec":
+            fail(f"in a Czech browser the Exit button reads '{exit_caption}', not Konec")
+        print("in a Czech browser: the read-out 3,18, the Exit button Konec")
+        page.console_errors()
+    finally:
+        page.close()
+
+    # Figures, not verdicts: how fast this machine's browser runs the sweep
+    # beside the Linux program, both through the event loop alone.
+    with open(linux_bench) as f:
+        linux_lines = [line.strip() for line in f if line.strip() and line.strip() != "done"]
+    browser_lines = bench(bench_url)
+    for line in linux_lines:
+        print(f"  Linux:   {line}")
+    for line in browser_lines:
+        print(f"  browser: {line}")
+    print(f"a 20-slit run at S = 0 in the browser: {run_ms(browser_lines, 20) / run_ms(linux_lines, 20):.2f} x "
+          "the Linux program's")
+
+
+if __name__ == "__main__":
+    main()
