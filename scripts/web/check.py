@@ -211,10 +211,20 @@ class Page:
         ActionChains(self.driver).send_keys(key).perform()
         time.sleep(0.3)
 
-    def run_until(self, name, expected_scene, timeout=240):
-        """Presses Start and waits until the drawing area is `expected_scene`;
-        returns the seconds from the press."""
-        self.click(9300, 300)
+    def drag(self, from_px, to_px):
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(self.origin[0] + from_px[0], self.origin[1] + from_px[1])
+        actions.pointer_action.pointer_down()
+        actions.pointer_action.move_to_location(self.origin[0] + to_px[0], self.origin[1] + to_px[1])
+        actions.pointer_action.pointer_up()
+        actions.perform()
+        time.sleep(0.3)
+
+    def run_until(self, name, expected_scene, timeout=240, start=True):
+        """Presses Start (unless told not to) and waits until the drawing area
+        is `expected_scene`; returns the seconds from the press."""
+        if start:
+            self.click(9300, 300)
         pressed = time.monotonic()
         deadline = pressed + timeout
         differ = None
@@ -321,6 +331,34 @@ def main():
         again.click()
         page.find_window(grating)
         print("started again from the page: the window is back")
+        page.console_errors()
+    finally:
+        page.close()
+
+    # A slowed run, paused by Space and let go again: the page stays alive
+    # while the sweep runs, and a paused run stands still.
+    page = Page(url, shots)
+    try:
+        page.find_window(grating)
+        # The slow-down bar's thumb dragged 6 pixels right: a run of some seconds.
+        page.drag((6360 // 15 + 22, 250 // 15), (6360 // 15 + 28, 250 // 15))
+        page.click(9300, 300)
+        time.sleep(1.5)
+        page.key(Keys.SPACE)
+        if "(paused)" not in page.driver.title:
+            fail(f"Space during a run: the page's title is '{page.driver.title}', not a paused one")
+        first = page.client()
+        time.sleep(1)
+        second = page.client()
+        page.save("paused", second)
+        if differing_pixels(first, second) != 0:
+            fail("a paused run does not stand still")
+        if differing_pixels(crop(second, SCENE), linux[4]) == 0:
+            fail("the run had ended before Space paused it")
+        page.key(Keys.SPACE)
+        page.run_until("resumed", linux[4], start=False)
+        print("a slowed 4-slit run paused by Space stands still, the page's title says so, and let go it "
+              "ends with the Linux program's drawing")
         page.console_errors()
     finally:
         page.close()
