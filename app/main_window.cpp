@@ -535,6 +535,18 @@ void MainWindow::contextMenuEvent(QContextMenuEvent *event)
     menu_->popup(event->globalPos());
 }
 
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    // A right press is the menu's, whatever it lands on. Taken here, because
+    // the browser's Qt closes every popup after a press that nobody took,
+    // the menu it has just opened included.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
 QImage MainWindow::picture()
 {
     // The look-out and the pause's note are about the picture, not in it.

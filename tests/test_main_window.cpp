@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,6 +70,8 @@ private slots:
     void exitEndsTheProgram();
     void resizingMovesNothing();
     void aboutBoxLeavesTheEventLoopFree();
+    void rightPressIsTheMenus_data();
+    void rightPressIsTheMenus();
     void drawingSurvivesCoveringTheWindow();
     void drawingShowsOnlyWhatChanged();
     void gratingPictureIsShown();
@@ -393,6 +396,43 @@ void TestMainWindow::aboutBoxLeavesTheEventLoopFree()
     QVERIFY(!box->iconPixmap().isNull());
     box->button(QMessageBox::Ok)->click();
     QTRY_VERIFY(box.isNull());
+}
+
+void TestMainWindow::rightPressIsTheMenus_data()
+{
+    QTest::addColumn<QPoint>("twips");
+    QTest::addColumn<QString>("menu");
+
+    QTest::newRow("drawing area") << QPoint(4000, 4300) << "windowMenu";
+    QTest::newRow("Start button") << QPoint(9000, 300) << "windowMenu";
+    QTest::newRow("slit choice") << QPoint(1200, 450) << "windowMenu";
+    QTest::newRow("frequency bar") << QPoint(2000, 2450) << "windowMenu";
+    QTest::newRow("caption") << QPoint(2000, 900) << "windowMenu";
+    QTest::newRow("text box answers with its own") << QPoint(6000, 2650) << "qt_edit_menu";
+}
+
+void TestMainWindow::rightPressIsTheMenus()
+{
+    // The browser's Qt closes every popup after a press that nobody took:
+    // the press that opened the menu must be taken, wherever it lands.
+    QFETCH(QPoint, twips);
+    QFETCH(QString, menu);
+    const QPoint at = test::pixelOf(twips.x(), twips.y());
+    QWidget *hit = window_->childAt(at);
+    QVERIFY(hit);
+    const QPoint local = hit->mapFrom(window_.get(), at);
+    QMouseEvent press(QEvent::MouseButtonPress, local, hit->mapToGlobal(local), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    press.ignore();
+    QApplication::sendEvent(hit, &press);
+    QVERIFY(press.isAccepted());
+
+    QTest::mousePress(window_->windowHandle(), Qt::RightButton, {}, at);
+    QWidget *popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QCOMPARE(popup->objectName(), menu);
+    popup->close();
+    QTest::mouseRelease(window_->windowHandle(), Qt::RightButton, {}, at);
 }
 
 void TestMainWindow::resizingMovesNothing()
