@@ -35,8 +35,8 @@ void showAbout(QWidget *parent)
 {
     // QMessageBox::about() as it looks, but opened rather than run in a loop
     // of its own, which a browser's page cannot wait in.
-    auto *box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("About", "About Korvane"),
-                                aboutText(), QMessageBox::Ok, parent);
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QCoreApplication::translate("About", "About Korvane"), aboutText(),
+                                QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     const QIcon icon = box->windowIcon();
     box->setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));

@@ -644,8 +644,8 @@ void MainWindow::savePictureAs()
     // A page writes no file of its own: the browser offers it as a download.
     QFileDialog::saveFileContent(pngBytes(shown), QFileInfo(suggested).fileName());
 #else
-    const QString fileName
-        = askSaveFile(this, tr("Save picture"), tr("PNG image (*.png)"), QStringLiteral("png"), suggested);
+    const QString fileName = askSaveFile(this, tr("Save picture"), tr("PNG image (*.png)"), QStringLiteral("png"),
+                                         suggested);
     if (fileName.isEmpty())
         return;
     const QString error = savePicture(shown, fileName);
@@ -674,8 +674,8 @@ void MainWindow::saveProfileDataAs()
 #ifdef Q_OS_WASM
     QFileDialog::saveFileContent(csv, QFileInfo(suggested).fileName());
 #else
-    const QString fileName
-        = askSaveFile(this, tr("Save profile data"), tr("CSV table (*.csv)"), QStringLiteral("csv"), suggested);
+    const QString fileName = askSaveFile(this, tr("Save profile data"), tr("CSV table (*.csv)"), QStringLiteral("csv"),
+                                         suggested);
     if (fileName.isEmpty())
         return;
     const QString error = saveProfile(csv, fileName);
