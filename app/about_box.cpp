@@ -40,6 +40,10 @@ void showAbout(QWidget *parent)
     box->setAttribute(Qt::WA_DeleteOnClose);
     const QIcon icon = box->windowIcon();
     box->setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    // A window manager hands the keys back to the window; a browser's page
+    // has none, and would leave the window deaf until clicked.
+    if (parent)
+        QObject::connect(box, &QDialog::finished, parent, [parent] { parent->activateWindow(); });
     box->open();
 }
 
