@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Korvane developers
 #include "phasor_model.h"
 
+#include "phase_turn.h"
+
 #include <cmath>
 
 namespace korvane {
@@ -34,12 +36,9 @@ ChainPoint PhasorStep(ChainPoint current, int J, double P, double f, double L)
     const double phi = f * PathLength(J, P);
 #ifdef __EMSCRIPTEN__
     // Emscripten's C library reduces phases this large (some 1e7 radians) the
-    // slow way, once in every call: sincos reduces once for both, and gives
-    // the very values that sin and cos give there.
-    double sine = 0.0;
-    double cosine = 0.0;
-    sincos(phi, &sine, &cosine);
-    return {current.x + L * cosine, current.y + L * sine};
+    // slow way, digit by digit, in every call.
+    const SineCosine turned = SineCosineOfPhase(phi);
+    return {current.x + L * turned.cosine, current.y + L * turned.sine};
 #else
     return {current.x + L * std::cos(phi), current.y + L * std::sin(phi)};
 #endif
