@@ -5,8 +5,12 @@
 the browser's own mouse and key events, as a student would: the window found
 on the page, the read-out, a 4-slit and a 20-slit run, compared with the
 pictures of the Linux program and with the phasor sum worked independently by
-scripts/x11/profile.py; no message on the browser's console but the
-program's own output.
+scripts/x11/profile.py; About and back; the look-out under the pointer; the
+window's menu by a right click (Show maxima, the far-field curve against
+scripts/x11/far_field.py, Copy picture and Copy profile data through the
+browser's clipboard, Save profile data as a download against
+scripts/x11/profile_csv.py); a paused run stepped by keys; no message on the
+browser's console but the program's own output.
 
 Then bench_start's page (bench/bench_start.cpp) measures runs in the browser,
 set beside the same program's figures on Linux.
@@ -16,6 +20,7 @@ Usage: check.py URL LINUX_SHOTS SHOTS BENCH_URL LINUX_BENCH
   after a whole run (tools/make_screenshot); screenshots go into SHOTS;
   LINUX_BENCH is what bench_start printed on Linux."""
 
+import base64
 import json
 import os
 import re
@@ -28,6 +33,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
@@ -36,6 +42,7 @@ CLIENT = (758, 571)
 # The drawing area: the scene below the "Cornu spirals" caption, down to the
 # caption at the bottom, as the Windows check compares it.
 SCENE = (0, 203, 758, 332)
+BELOW_BUTTONS = (0, 40, 758, 531)
 # Where the grating picture stands in the client area, in pixels at 100 %.
 GRATING_AT = (5520 // 15, 720 // 15)
 
@@ -145,8 +152,10 @@ class Page:
         # Chromium's software WebGL (SwiftShader, on a machine without a GPU)
         # notes every frame it reads back to show the canvas; a page that
         # only clears a WebGL canvas gets the same.
+        # Qt's web clipboard notes every copy on the console as a warning.
         errors = [entry["message"] for entry in self.console
-                  if entry["level"] in ("SEVERE", "WARNING") and "GL Driver Message (OpenGL, Performance" not in entry["message"]]
+                  if entry["level"] in ("SEVERE", "WARNING") and "GL Driver Message (OpenGL, Performance" not in entry["message"]
+                  and not entry["message"].endswith('"copy succeeeded"')]
         if errors:
             fail("the browser's console says:\n  " + "\n  ".join(errors))
         print(f"console: no error or warning ({len(self.console)} lines)")
@@ -211,6 +220,51 @@ class Page:
         ActionChains(self.driver).send_keys(key).perform()
         time.sleep(0.3)
 
+    def point(self, x, y):
+        """The pointer to pixel (x, y) of the client area, without a click."""
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(self.origin[0] + x, self.origin[1] + y)
+        actions.perform()
+
+    def away(self):
+        """The pointer over the empty top of the window, where it shows nothing."""
+        self.point(300, 100)
+        time.sleep(0.8)
+
+    def menu(self, item):
+        """The window's menu by a right click, and its `item`-th entry (1 the first) by keys."""
+        actions = ActionBuilder(self.driver)
+        actions.pointer_action.move_to_location(self.origin[0] + 300, self.origin[1] + 300)
+        actions.pointer_action.pointer_down(MouseButton.RIGHT)
+        actions.pointer_action.pointer_up(MouseButton.RIGHT)
+        actions.perform()
+        time.sleep(0.5)
+        ActionChains(self.driver).send_keys(Keys.ARROW_DOWN * item + Keys.ENTER).perform()
+        time.sleep(0.5)
+        self.away()
+
+    def clipboard(self, kind):
+        """What the browser's clipboard holds: the text, or a picture's PNG bytes."""
+        script = """
+            const done = arguments[arguments.length - 1];
+            const kind = arguments[0];
+            navigator.clipboard.read().then(async items => {
+                for (const item of items) {
+                    if (item.types.includes(kind)) {
+                        const blob = await item.getType(kind);
+                        const reader = new FileReader();
+                        reader.onload = () => done(reader.result.split(",")[1]);
+                        reader.readAsDataURL(blob);
+                        return;
+                    }
+                }
+                done(null);
+            }).catch(() => done(null));"""
+        found = self.driver.execute_async_script(script, kind)
+        if found is None:
+            fail(f"the browser's clipboard holds no {kind}")
+        return base64.b64decode(found)
+
     def drag(self, from_px, to_px):
         actions = ActionBuilder(self.driver)
         actions.pointer_action.move_to_location(self.origin[0] + from_px[0], self.origin[1] + from_px[1])
@@ -245,6 +299,33 @@ def profile_matches(client_png, slits, frequency):
     result = subprocess.run([os.path.join(ROOT, "scripts/x11/profile.py"), str(slits), str(frequency), "11950"],
                             input=ppm, stdout=subprocess.PIPE)
     return result.returncode == 0
+
+
+def look_out_text(client_png):
+    """The look-out panel's lines as Tesseract reads the part of the window it opens in."""
+    big = subprocess.run(["convert", "png:-", "-crop", "758x250+0+160", "+repage", "-colorspace", "Gray",
+                          "-resize", "300%", "png:-"], input=client_png, check=True, stdout=subprocess.PIPE).stdout
+    return subprocess.run(["tesseract", "-", "-"], input=big, stdout=subprocess.PIPE,
+                          stderr=subprocess.DEVNULL).stdout.decode()
+
+
+def tick_columns(client_png):
+    """The pixel columns of the dark ticks under the screen line (row 437)."""
+    row = Picture(crop(client_png, (0, 437, 758, 1))).row(0)
+    return [x for x in range(len(row) // 3) if max(row[3 * x:3 * x + 3]) < 100]
+
+
+def x11_tool(*arguments):
+    """Runs one of the independent workings in scripts/x11; its verdict and what it printed."""
+    result = subprocess.run(["/usr/bin/python3", *arguments], cwd=os.path.join(ROOT, "scripts/x11"),
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    return result.returncode == 0, result.stdout.strip()
+
+
+def ppm_file(png, path):
+    with open(path, "wb") as f:
+        f.write(subprocess.run(["convert", "png:-", "ppm:-"], input=png, check=True, stdout=subprocess.PIPE).stdout)
+    return path
 
 
 def bench(url, timeout=300):
@@ -315,11 +396,24 @@ def main():
         print(f"20 slits: the drawing is the Linux program's, pixel for pixel, the profile the phasor sum, "
               f"the read-out 2.39 (run {seconds:.1f} s)")
 
+        # About and back: the keys go to the window again with no click.
+        # Below the buttons' row, where the pointer left on Start shades it
+        # or not as the box comes and goes.
+        finished = crop(page.client(), BELOW_BUTTONS)
+        page.key(Keys.F1)
+        time.sleep(0.5)
+        if differing_pixels(crop(page.client(), BELOW_BUTTONS), finished) == 0:
+            fail("F1 shows no About box")
+        page.key(Keys.ENTER)
+        time.sleep(0.5)
+        if differing_pixels(crop(page.client(), BELOW_BUTTONS), finished) != 0:
+            fail("the window is not as before once About is closed by Enter")
         page.control_key("s")
         saved = page.download("korvane-20-slits.png")
         if differing_pixels(saved, page.client()) != 0:
             fail("Save picture downloaded another picture than the window shows")
-        print("Save picture (Ctrl+S): korvane-20-slits.png downloaded, the window's picture")
+        print("About (F1) opened and closed by Enter; then Save picture (Ctrl+S): korvane-20-slits.png "
+              "downloaded, the window's picture")
 
         page.click(10260, 300)  # Exit
         page.wait_for_text("message", "Korvane has ended.")
@@ -331,6 +425,87 @@ def main():
         again.click()
         page.find_window(grating)
         print("started again from the page: the window is back")
+        page.console_errors()
+    finally:
+        page.close()
+
+    # After a 4-slit run: the look-out under the pointer, and what the
+    # window's menu offers, each against the Windows and X11 checks' own
+    # independent workings.
+    page = Page(url, shots)
+    try:
+        origin = re.match(r"https?://[^/]+", url)[0]
+        page.driver.execute_cdp_cmd("Browser.grantPermissions", {
+            "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
+        page.find_window(grating)
+        page.run_until("menu-4-slits", linux[4])
+        page.away()
+        unlooked = page.client()
+        for column, lines in ((9150, ("Column x = 9150 twips", "Intensity: 100.0 %",
+                                      "Nearest order m = 0 at x = 9150, 0 twips away")),
+                              (8490, ("Column x = 8490 twips", "90.4", "Intensity: 0.7 %",
+                                      "Nearest order m = 0 at x = 9150, 660 twips away"))):
+            page.point(column // 15 - 40, 420)
+            time.sleep(0.2)
+            page.point(column // 15, 420)
+            time.sleep(0.8)
+            shot = page.client()
+            page.save(f"look-out-{column}", shot)
+            text = look_out_text(shot)
+            for line in lines:
+                if line not in text:
+                    fail(f"look-out at {column}: '{line}' is not on the screen; read: {text}")
+        page.away()
+        if differing_pixels(page.client(), unlooked) != 0:
+            fail("look-out: the window is not as before once the pointer has left")
+        print("look-out under the pointer at columns 9150 and 8490, read off the screen; the window as before "
+              "once the pointer has left")
+
+        # The menu with no run going: Zoom in, Zoom out, Actual size, Full
+        # screen; Show maxima, Show far-field curve; Copy picture, Save
+        # picture, Copy profile data, Save profile data; About.
+        page.menu(5)
+        shot = page.client()
+        page.save("show-maxima", shot)
+        if tick_columns(shot) != [84, 259, 434, 610]:
+            fail(f"Show maxima: ticks at pixels {tick_columns(shot)}, not 84 259 434 610")
+        page.menu(5)
+        if differing_pixels(page.client(), unlooked) != 0:
+            fail("Show maxima turned off again does not give back the window")
+        print("Show maxima from the menu (a right click): ticks at pixels 84 259 434 610, where the grating "
+              "equation puts m = 3 to 0; off again, the window as before")
+
+        page.menu(6)
+        on = page.client()
+        page.save("far-field", on)
+        agrees, said = x11_tool("far_field.py", "4", "20", ppm_file(unlooked, os.path.join(linux_shots, "off.ppm")),
+                                ppm_file(on, os.path.join(linux_shots, "on.ppm")))
+        if not agrees:
+            fail(f"the far-field curve is not the formula's: {said}")
+        page.menu(6)
+        if differing_pixels(page.client(), unlooked) != 0:
+            fail("the far-field curve turned off again does not give back the window")
+        print(f"Show far-field curve: {said}; off again, the window as before")
+
+        page.control_key("c")
+        time.sleep(0.5)
+        if differing_pixels(page.clipboard("image/png"), unlooked) != 0:
+            fail("Copy picture (Ctrl+C) put another picture on the browser's clipboard than the window shows")
+        print("Copy picture (Ctrl+C): the window's picture on the browser's clipboard")
+
+        page.menu(9)
+        rows = page.clipboard("text/plain").decode().splitlines()
+        if len(rows) != 11952 or any(len(row.split("\t")) != 7 for row in rows):
+            fail(f"Copy profile data: {len(rows)} lines on the clipboard, not a header and 11951 rows of 7 values")
+        page.menu(10)
+        csv_path = os.path.join(linux_shots, "korvane-4-slits-f20.csv")
+        with open(csv_path, "wb") as f:
+            f.write(page.download("korvane-4-slits-f20.csv"))
+        agrees, said = x11_tool("profile_csv.py", csv_path, "4", "20")
+        said = said.replace(csv_path, os.path.basename(csv_path))
+        if not agrees:
+            fail(f"Save profile data: the downloaded table is not the phasor sum's: {said}")
+        print(f"Copy profile data: a header and 11951 rows on the clipboard; Save profile data: {said}")
         page.console_errors()
     finally:
         page.close()
@@ -355,10 +530,22 @@ def main():
             fail("a paused run does not stand still")
         if differing_pixels(crop(second, SCENE), linux[4]) == 0:
             fail("the run had ended before Space paused it")
+        # Right stands at the next column with a chain, Left at the one
+        # before it: Right again gives the very same picture.
+        page.key(Keys.ARROW_RIGHT)
+        stepped = page.client()
+        if differing_pixels(stepped, second) == 0:
+            fail("Right in a paused run draws no step")
+        page.key(Keys.ARROW_LEFT)
+        if differing_pixels(page.client(), stepped) == 0:
+            fail("Left in a paused run takes no step back")
+        page.key(Keys.ARROW_RIGHT)
+        if differing_pixels(page.client(), stepped) != 0:
+            fail("Right, Left and Right again in a paused run do not give the picture of the first Right")
         page.key(Keys.SPACE)
         page.run_until("resumed", linux[4], start=False)
-        print("a slowed 4-slit run paused by Space stands still, the page's title says so, and let go it "
-              "ends with the Linux program's drawing")
+        print("a slowed 4-slit run paused by Space stands still, the page's title says so, Right steps it on, "
+              "Left back and Right again to the same picture, and let go it ends with the Linux program's drawing")
         page.console_errors()
     finally:
         page.close()
