@@ -114,7 +114,7 @@ def readout(client_png):
 
 
 class Page:
-    def __init__(self, url, shots, language="en-GB"):
+    def __init__(self, url, shots, language="en-GB", before=None):
         self.shots = shots
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
@@ -134,6 +134,9 @@ class Page:
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.console = []
+        if before:
+            # Run in every document before its own scripts: a browser made to lack something.
+            self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": before})
         self.driver.get(url)
         self.origin = None
 
@@ -562,10 +565,33 @@ def main():
         exit_caption = ocr(crop(client, (659, 11, 51, 19)), "ces")
         if exit_caption != "Konec":
             fail(f"in a Czech browser the Exit button reads '{exit_caption}', not Konec")
-        print("in a Czech browser: the read-out 3,18, the Exit button Konec")
+        page.click(10260, 300)
+        page.wait_for_text("message", "Korvane skončil.")
+        if page.driver.find_element(By.ID, "again").text != "Spustit Korvane znovu":
+            fail("in a Czech browser the page's button is not 'Spustit Korvane znovu'")
+        print("in a Czech browser: the read-out 3,18, the Exit button Konec; after it the page says "
+              "'Korvane skončil.' with 'Spustit Korvane znovu'")
         page.console_errors()
     finally:
         page.close()
+
+    # A browser without WebAssembly, and one whose WebAssembly has no SIMD:
+    # the page says so, and why, and the program is not loaded.
+    for lacking, before in (("WebAssembly", "delete globalThis.WebAssembly;"),
+                            ("SIMD", "WebAssembly.validate = () => false;")):
+        page = Page(url, shots, before=before)
+        try:
+            page.wait_for_text("message", "This browser cannot run Korvane.")
+            detail = page.driver.find_element(By.ID, "detail").text
+            if "WebAssembly with SIMD" not in detail:
+                fail(f"without {lacking} the page says '{detail}'")
+            if page.driver.execute_script("return performance.getEntriesByType('resource')"
+                                          ".some((entry) => entry.name.endsWith('.wasm'))"):
+                fail(f"without {lacking} the page still fetched the program")
+            print(f"without {lacking}: the page says 'This browser cannot run Korvane.' {detail}")
+            page.console_errors()
+        finally:
+            page.close()
 
     # Figures, not verdicts: how fast this machine's browser runs the sweep
     # beside the Linux program, both through the event loop alone.
