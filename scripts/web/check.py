@@ -246,6 +246,17 @@ class Page:
         time.sleep(0.5)
         self.away()
 
+    def shown_with(self, item, name, before):
+        """The client area with the menu's checkable `item` on; turned off
+        again, the window must be `before`."""
+        self.menu(item)
+        shot = self.client()
+        self.save(name, shot)
+        self.menu(item)
+        if differing_pixels(self.client(), before) != 0:
+            fail(f"{name}: turned off again, the window is not as before")
+        return shot
+
     def clipboard(self, kind):
         """What the browser's clipboard holds: the text, or a picture's PNG bytes."""
         script = """
@@ -467,27 +478,17 @@ def main():
         # The menu with no run going: Zoom in, Zoom out, Actual size, Full
         # screen; Show maxima, Show far-field curve; Copy picture, Save
         # picture, Copy profile data, Save profile data; About.
-        page.menu(5)
-        shot = page.client()
-        page.save("show-maxima", shot)
+        shot = page.shown_with(5, "show-maxima", unlooked)
         if tick_columns(shot) != [84, 259, 434, 610]:
             fail(f"Show maxima: ticks at pixels {tick_columns(shot)}, not 84 259 434 610")
-        page.menu(5)
-        if differing_pixels(page.client(), unlooked) != 0:
-            fail("Show maxima turned off again does not give back the window")
         print("Show maxima from the menu (a right click): ticks at pixels 84 259 434 610, where the grating "
               "equation puts m = 3 to 0; off again, the window as before")
 
-        page.menu(6)
-        on = page.client()
-        page.save("far-field", on)
+        on = page.shown_with(6, "far-field", unlooked)
         agrees, said = x11_tool("far_field.py", "4", "20", ppm_file(unlooked, os.path.join(linux_shots, "off.ppm")),
                                 ppm_file(on, os.path.join(linux_shots, "on.ppm")))
         if not agrees:
             fail(f"the far-field curve is not the formula's: {said}")
-        page.menu(6)
-        if differing_pixels(page.client(), unlooked) != 0:
-            fail("the far-field curve turned off again does not give back the window")
         print(f"Show far-field curve: {said}; off again, the window as before")
 
         page.control_key("c")
