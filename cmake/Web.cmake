@@ -22,9 +22,22 @@ set(korvane_page_files
     ${PROJECT_SOURCE_DIR}/res/icons/korvane-32.png
     ${PROJECT_SOURCE_DIR}/res/icons/korvane-64.png
     ${PROJECT_SOURCE_DIR}/res/icons/korvane-256.png)
+# The page's own files follow their sources, whether the program is linked
+# again or not.
+set(korvane_page_copies)
+foreach(file IN LISTS korvane_page_files)
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${korvane_page}/${name}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_page}
+        COMMAND ${CMAKE_COMMAND} -E copy ${file} ${korvane_page}/${name}
+        DEPENDS ${file}
+        VERBATIM)
+    list(APPEND korvane_page_copies ${korvane_page}/${name})
+endforeach()
+add_custom_target(korvane_page ALL DEPENDS ${korvane_page_copies})
 add_custom_command(TARGET korvane POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_page}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${korvane_page_files}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
             ${CMAKE_CURRENT_BINARY_DIR}/qtloader.js
             ${CMAKE_CURRENT_BINARY_DIR}/korvane.js
             ${CMAKE_CURRENT_BINARY_DIR}/korvane.wasm

@@ -344,7 +344,14 @@ def ppm_file(png, path):
 
 def bench(url, timeout=300):
     """The lines bench_start's page writes to the console, once it is done."""
-    page = Page(url, None)
+    # Qt's own page for the benchmark, with the program's canvas as
+    # index.html asks for it: without multisampling.
+    page = Page(url, None, before="""
+        const getContext = HTMLCanvasElement.prototype.getContext;
+        HTMLCanvasElement.prototype.getContext = function (type, attributes) {
+            const webgl = attributes && String(type).startsWith("webgl");
+            return getContext.call(this, type, webgl ? { ...attributes, antialias: false } : attributes);
+        };""")
     lines = []
     deadline = time.monotonic() + timeout
     try:
