@@ -43,6 +43,8 @@ CLIENT = (758, 571)
 # caption at the bottom, as the Windows check compares it.
 SCENE = (0, 203, 758, 332)
 BELOW_BUTTONS = (0, 40, 758, 531)
+# The round marks of the "2" and "4" options, in pixels at 100 %.
+SLIT_OPTIONS = {"2": (1560 // 15, 1080 // 15, 14, 13), "4": (2520 // 15, 1080 // 15, 14, 13)}
 # Where the grating picture stands in the client area, in pixels at 100 %.
 GRATING_AT = (5520 // 15, 720 // 15)
 
@@ -553,10 +555,21 @@ def main():
         page.key(Keys.ARROW_RIGHT)
         if differing_pixels(page.client(), stepped) != 0:
             fail("Right, Left and Right again in a paused run do not give the picture of the first Right")
+        # The "2" option clicked while the run stands is held until the end.
+        page.away()
+        chosen = {name: crop(page.client(), box) for name, box in SLIT_OPTIONS.items()}
+        page.click(1640, 1170)
+        page.away()
+        if any(differing_pixels(crop(page.client(), box), chosen[name]) != 0 for name, box in SLIT_OPTIONS.items()):
+            fail("a slit option clicked in a paused run was taken at once, not held until the run's end")
         page.key(Keys.SPACE)
         page.run_until("resumed", linux[4], start=False)
+        page.away()
+        if any(differing_pixels(crop(page.client(), box), chosen[name]) == 0 for name, box in SLIT_OPTIONS.items()):
+            fail("the slit option clicked in a paused run was not taken when the run ended")
         print("a slowed 4-slit run paused by Space stands still, the page's title says so, Right steps it on, "
-              "Left back and Right again to the same picture, and let go it ends with the Linux program's drawing")
+              "Left back and Right again to the same picture, a click on the 2-slit option waits, and let go "
+              "the run ends with the Linux program's drawing and then takes the click")
         page.console_errors()
     finally:
         page.close()
