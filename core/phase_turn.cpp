@@ -18,17 +18,6 @@ constexpr double kQuarterTurn3 = -0x1.ee59dap-50;
 constexpr double kQuarterTurn4 = 0x1.98a2e03707345p-77;
 constexpr double kLargestTurned = 0x1p28;
 
-SineCosine sineCosineOfSmall(double r)
-{
-#ifdef __EMSCRIPTEN__
-    SineCosine result{};
-    sincos(r, &result.sine, &result.cosine);
-    return result;
-#else
-    return {std::sin(r), std::cos(r)};
-#endif
-}
-
 } // namespace
 
 SineCosine SineCosineOfPhase(double phi)
@@ -40,7 +29,8 @@ SineCosine SineCosineOfPhase(double phi)
     r -= turns * kQuarterTurn2;
     r -= turns * kQuarterTurn3;
     r -= turns * kQuarterTurn4;
-    const SineCosine small = sineCosineOfSmall(r);
+    // Under pi/4 the C library has nothing left to reduce.
+    const SineCosine small{std::sin(r), std::cos(r)};
     switch (static_cast<std::int64_t>(turns) & 3) {
     case 0:
         return small;
