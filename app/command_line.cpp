@@ -3,8 +3,10 @@
 #include "command_line.h"
 
 #include "main_window.h"
+#include "profile_layers.h"
 #include "publisher.h"
 #include "translations.h"
+#include "window_view.h"
 #include "zoom.h"
 
 #include <QCommandLineParser>
@@ -318,14 +320,15 @@ void applyStartOptions(MainWindow &window, const StartOptions &options)
     if (options.slowDown)
         c.HScrollSpomaleni->setValue(*options.slowDown);
     if (options.showMaxima)
-        window.setShowMaxima(true);
+        window.profileLayers().setShowMaxima(true);
+    WindowView &view = window.view();
     if (options.zoom)
-        for (double before = 0.0; window.zoom() < *options.zoom && window.zoom() != before;) {
-            before = window.zoom();
-            window.zoomIn();
+        for (double before = 0.0; view.zoom() < *options.zoom && view.zoom() != before;) {
+            before = view.zoom();
+            view.zoomIn();
         }
     if (options.fullScreen)
-        window.setFullScreenView(true);
+        view.setFullScreenView(true);
     if (options.start)
         QTimer::singleShot(0, c.cmdStart, &QPushButton::click);
 }

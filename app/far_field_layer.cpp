@@ -17,49 +17,38 @@
 namespace korvane {
 
 FarFieldLayer::FarFieldLayer(QWidget *parent)
-    : QWidget(parent)
+    : Overlay(parent, QStringLiteral("farField"), tr("Far-field curve"))
 {
-    setObjectName(QStringLiteral("farField"));
-    setAccessibleName(tr("Far-field curve"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
 }
 
 void FarFieldLayer::setRun(const RunLookOut &run)
 {
     run_ = run;
     setAccessibleDescription(farFieldCaption());
-    shape();
+    fit();
 }
 
-void FarFieldLayer::place(double zoom, QRect design)
+void FarFieldLayer::fit()
 {
-    zoom_ = zoom;
-    design_ = design;
-    shape();
-}
-
-void FarFieldLayer::shape()
-{
+    const double scale = zoom();
     if (!run_) {
         curve_.clear();
         drawn_ = QImage();
         return;
     }
-    curve_ = farFieldCurve(*run_, zoom_, std::ceil(DrawingSurface::kLogicalSize.width() * zoom_));
+    curve_ = farFieldCurve(*run_, scale, std::ceil(DrawingSurface::kLogicalSize.width() * scale));
     // Across the whole picture, from the caption over the tallest bar down to
     // just under the screen line: the curve is never higher than that bar.
-    const QFont font = smallFont(zoom_);
-    const double screen = scene::kScreenY / kTwipsPerPixel * zoom_;
-    const double peak = (scene::kScreenY - run_->tallestBar()) / kTwipsPerPixel * zoom_;
+    const QFont font = smallFont(scale);
+    const double screen = scene::kScreenY / kTwipsPerPixel * scale;
+    const double peak = (scene::kScreenY - run_->tallestBar()) / kTwipsPerPixel * scale;
     const int top = std::isfinite(peak)
                         ? std::clamp(static_cast<int>(std::floor(peak - 2.0 * QFontMetricsF(font).height())), 0,
                                      static_cast<int>(screen))
                         : 0;
-    const int bottom = static_cast<int>(std::ceil(screen + 2.0 * zoom_));
-    const int width = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.width() * zoom_));
-    setGeometry(design_.x(), design_.y() + top, width, bottom - top);
+    const int bottom = static_cast<int>(std::ceil(screen + 2.0 * scale));
+    const int width = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.width() * scale));
+    setGeometry(design().x(), design().y() + top, width, bottom - top);
 
     const double ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
@@ -69,14 +58,14 @@ void FarFieldLayer::shape()
     drawn_.fill(Qt::transparent);
     QPainter painter(&drawn_);
     painter.translate(0.0, -top);
-    drawFarFieldCurve(painter, curve_, zoom_, font, *run_, design_.width());
+    drawFarFieldCurve(painter, curve_, scale, font, *run_, design().width());
     update();
 }
 
 void FarFieldLayer::paintEvent(QPaintEvent *event)
 {
     if (drawn_.devicePixelRatio() != devicePixelRatioF())
-        shape();
+        fit();
     QPainter painter(this);
     painter.drawImage(event->rect(), drawn_,
                       QRectF(QPointF(event->rect().topLeft()) * drawn_.devicePixelRatio(),

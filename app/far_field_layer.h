@@ -8,16 +8,16 @@
 // for pixel.
 
 #include "look_out.h"
+#include "overlay.h"
 
 #include <QImage>
 #include <QPolygonF>
-#include <QWidget>
 
 #include <optional>
 
 namespace korvane {
 
-class FarFieldLayer : public QWidget
+class FarFieldLayer : public Overlay
 {
     Q_OBJECT
 
@@ -26,21 +26,15 @@ public:
 
     // The run whose profile is on screen, or being swept.
     void setRun(const RunLookOut &run);
-    // Over the profile of the design at the zoom; `design` is the design's
-    // client area at the zoom, in the parent's coordinates, which the
-    // caption keeps within.
-    void place(double zoom, QRect design);
     const QPolygonF &curve() const { return curve_; }
 
 protected:
+    // Over the profile of the design, its caption within the design's area.
+    void fit() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void shape();
-
     std::optional<RunLookOut> run_;
-    double zoom_ = 1.0;
-    QRect design_;
     QPolygonF curve_;
     // Drawn once for the run and the zoom: the picture beneath is painted
     // every frame of a run, and the curve over it with it.

@@ -32,21 +32,14 @@ constexpr int kMarkerHalfWidth = 5;
 } // namespace
 
 LookOutPanel::LookOutPanel(QWidget *parent)
-    : QWidget(parent)
+    : Overlay(parent, QStringLiteral("lookOut"), tr("Look-out"))
 {
-    setObjectName(QStringLiteral("lookOut"));
-    setAccessibleName(tr("Look-out"));
-    // It follows the pointer: the pointer's events go to what lies under it.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setZoom(1.0);
-    hide();
+    LookOutPanel::fit();
 }
 
-void LookOutPanel::setZoom(double zoom)
+void LookOutPanel::fit()
 {
-    zoom_ = zoom;
-    font_ = smallFont(zoom);
+    font_ = smallFont(zoom());
     boldFont_ = font_;
     boldFont_.setBold(true);
 }
@@ -58,8 +51,8 @@ int LookOutPanel::lineHeight() const
 
 QRect LookOutPanel::chainArea() const
 {
-    const int margin = zoomedPixelSize(kMargin, zoom_);
-    const int side = zoomedPixelSize(kChainSide, zoom_);
+    const int margin = zoomedPixelSize(kMargin, zoom());
+    const int side = zoomedPixelSize(kChainSide, zoom());
     const int top = margin + kLinesAbove * lineHeight() + margin;
     return {(width() - side) / 2, top, side, side};
 }
@@ -70,16 +63,16 @@ void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint poi
     look_ = look;
     longest_ = PhasorCount(run.slitCount()) * PhasorLength(run.slitCountText());
 
-    const int margin = zoomedPixelSize(kMargin, zoom_);
+    const int margin = zoomedPixelSize(kMargin, zoom());
     int textWidth = 0;
     for (qsizetype i = 0; i < lines_.size(); ++i)
         textWidth = std::max(textWidth, QFontMetrics(i == 0 ? boldFont_ : font_).horizontalAdvance(lines_[i]));
-    const int side = zoomedPixelSize(kChainSide, zoom_);
+    const int side = zoomedPixelSize(kChainSide, zoom());
     const QSize size(std::max(textWidth, side) + 2 * margin,
                      static_cast<int>(lines_.size()) * lineHeight() + side + 4 * margin);
 
     // Right of and below the pointer; where that leaves the window, on the other side.
-    const int gap = zoomedPixelSize(kPointerGap, zoom_);
+    const int gap = zoomedPixelSize(kPointerGap, zoom());
     const QSize room = parentWidget()->size();
     int x = pointer.x() + gap;
     if (x + size.width() > room.width())
@@ -105,7 +98,7 @@ void LookOutPanel::paintEvent(QPaintEvent *)
     painter.setPen(ink);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 
-    const int margin = zoomedPixelSize(kMargin, zoom_);
+    const int margin = zoomedPixelSize(kMargin, zoom());
     const QRect area = chainArea();
     int y = margin;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
@@ -116,25 +109,19 @@ void LookOutPanel::paintEvent(QPaintEvent *)
                          lines_[i]);
         y += lineHeight();
     }
-    drawLookOutChain(painter, area, look_, longest_, {ink, kResultant}, zoom_);
+    drawLookOutChain(painter, area, look_, longest_, {ink, kResultant}, zoom());
 }
 
 ColumnMarker::ColumnMarker(QWidget *parent)
-    : QWidget(parent)
+    : Overlay(parent, QStringLiteral("lookOutColumn"), tr("Look-out's column"))
 {
-    setObjectName(QStringLiteral("lookOutColumn"));
-    setAccessibleName(tr("Look-out's column"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
 }
 
-void ColumnMarker::showAt(QPoint point, double zoom)
+void ColumnMarker::showAt(QPoint point)
 {
-    zoom_ = zoom;
-    const int above = zoomedPixelSize(kMarkerAbove, zoom);
-    const int below = zoomedPixelSize(kMarkerBelow, zoom);
-    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom);
+    const int above = zoomedPixelSize(kMarkerAbove, zoom());
+    const int below = zoomedPixelSize(kMarkerBelow, zoom());
+    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom());
     setGeometry(point.x() - half, point.y() - above, 2 * half + 1, above + below + 1);
     raise();
     show();
@@ -144,9 +131,9 @@ void ColumnMarker::showAt(QPoint point, double zoom)
 void ColumnMarker::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const int above = zoomedPixelSize(kMarkerAbove, zoom_);
-    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom_);
-    const int stroke = std::max(1, zoomedPixelSize(2, zoom_));
+    const int above = zoomedPixelSize(kMarkerAbove, zoom());
+    const int half = zoomedPixelSize(kMarkerHalfWidth, zoom());
+    const int stroke = std::max(1, zoomedPixelSize(2, zoom()));
     // The stroke ends just below the line, the triangle's tip a pixel under that.
     painter.fillRect(QRect(half - stroke / 2, 0, stroke, above + 2), kResultant);
     const QPolygon triangle{QPoint(half, above + 3), QPoint(0, height() - 1), QPoint(2 * half, height() - 1)};

@@ -8,35 +8,34 @@
 // is no part of it.
 
 #include "look_out.h"
+#include "overlay.h"
 
 #include <QFont>
 #include <QStringList>
-#include <QWidget>
 
 namespace korvane {
 
-class LookOutPanel : public QWidget
+class LookOutPanel : public Overlay
 {
     Q_OBJECT
 
 public:
     explicit LookOutPanel(QWidget *parent);
 
-    // Text and chain grow with the window's zoom.
-    void setZoom(double zoom);
     // Shows the look-out beside `pointer` (in the parent's coordinates),
     // moved so that it stays whole inside the parent.
     void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer);
     const QStringList &lines() const { return lines_; }
 
 protected:
+    // Text and chain grow with the window's zoom.
+    void fit() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QRect chainArea() const;
     int lineHeight() const;
 
-    double zoom_ = 1.0;
     QFont font_;
     QFont boldFont_;
     QStringList lines_;
@@ -47,7 +46,7 @@ private:
 // The look-out's column on the screen line, when the keyboard chose it: a
 // short upright stroke through the line and a small triangle under it,
 // pointing up at the column. Over the picture, like the panel.
-class ColumnMarker : public QWidget
+class ColumnMarker : public Overlay
 {
     Q_OBJECT
 
@@ -55,13 +54,10 @@ public:
     explicit ColumnMarker(QWidget *parent);
 
     // `point` is the column on the screen line, in the parent's coordinates.
-    void showAt(QPoint point, double zoom);
+    void showAt(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    double zoom_ = 1.0;
 };
 
 } // namespace korvane

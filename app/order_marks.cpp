@@ -15,13 +15,8 @@
 namespace korvane {
 
 OrderMarks::OrderMarks(QWidget *parent)
-    : QWidget(parent)
+    : Overlay(parent, QStringLiteral("orderMarks"), tr("Orders of the grating equation"))
 {
-    setObjectName(QStringLiteral("orderMarks"));
-    setAccessibleName(tr("Orders of the grating equation"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    hide();
 }
 
 void OrderMarks::setOrders(std::vector<Order> orders)
@@ -34,20 +29,19 @@ void OrderMarks::setOrders(std::vector<Order> orders)
     update();
 }
 
-void OrderMarks::place(double zoom, QPoint offset)
+void OrderMarks::fit()
 {
-    zoom_ = zoom;
-    // From the screen line's row down, across the whole picture.
-    const int top = static_cast<int>(std::floor(scene::kScreenY / kTwipsPerPixel * zoom));
-    const int width = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.width() * zoom));
-    setGeometry(offset.x(), offset.y() + top, width, orderMarksDepth(zoom, smallFont(zoom)));
+    // From the screen line's row down.
+    const int top = static_cast<int>(std::floor(scene::kScreenY / kTwipsPerPixel * zoom()));
+    const int width = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.width() * zoom()));
+    setGeometry(design().x(), design().y() + top, width, orderMarksDepth(zoom(), smallFont(zoom())));
     update();
 }
 
 void OrderMarks::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    drawOrderMarks(painter, orders_, zoom_, smallFont(zoom_), palette().color(QPalette::WindowText),
+    drawOrderMarks(painter, orders_, zoom(), smallFont(zoom()), palette().color(QPalette::WindowText),
                    DrawingSurface::kBackColour);
 }
 

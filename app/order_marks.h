@@ -8,14 +8,13 @@
 // grey would not.
 
 #include "look_out.h"
-
-#include <QWidget>
+#include "overlay.h"
 
 #include <vector>
 
 namespace korvane {
 
-class OrderMarks : public QWidget
+class OrderMarks : public Overlay
 {
     Q_OBJECT
 
@@ -24,15 +23,14 @@ public:
 
     void setOrders(std::vector<Order> orders);
     const std::vector<Order> &orders() const { return orders_; }
-    // Under the screen line of the design at the zoom, the design's corner at `offset`.
-    void place(double zoom, QPoint offset);
 
 protected:
+    // Under the screen line of the design, across the whole picture.
+    void fit() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     std::vector<Order> orders_;
-    double zoom_ = 1.0;
 };
 
 } // namespace korvane

@@ -22,14 +22,9 @@ constexpr int kGap = 3;
 } // namespace
 
 PauseHint::PauseHint(QWidget *parent)
-    : QWidget(parent)
+    : Overlay(parent, QStringLiteral("pauseHint"), tr("Paused"))
 {
-    setObjectName(QStringLiteral("pauseHint"));
-    setAccessibleName(tr("Paused"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    place(1.0, QRect());
-    hide();
+    PauseHint::fit();
 }
 
 QStringList PauseHint::linesFor(int column)
@@ -41,16 +36,6 @@ QStringList PauseHint::linesFor(int column)
     lines << tr("Space: go on.  Home, End: the first column, the end.");
     lines << tr("Left, Right: a chain back or on; with Shift, a pixel.");
     return lines;
-}
-
-void PauseHint::place(double zoom, QRect design)
-{
-    zoom_ = zoom;
-    design_ = design;
-    font_ = smallFont(zoom);
-    boldFont_ = font_;
-    boldFont_.setBold(true);
-    fit();
 }
 
 void PauseHint::showFor(int column)
@@ -65,14 +50,17 @@ void PauseHint::showFor(int column)
 
 void PauseHint::fit()
 {
-    const int margin = zoomedPixelSize(kMargin, zoom_);
+    font_ = smallFont(zoom());
+    boldFont_ = font_;
+    boldFont_.setBold(true);
+    const int margin = zoomedPixelSize(kMargin, zoom());
     int width = 0;
     for (qsizetype i = 0; i < lines_.size(); ++i)
         width = std::max(width, QFontMetrics(i == 0 ? boldFont_ : font_).horizontalAdvance(lines_[i]));
     const int lineHeight = QFontMetrics(boldFont_).height();
     const QSize size(width + 2 * margin, static_cast<int>(lines_.size()) * lineHeight + 2 * margin);
-    const int gap = zoomedPixelSize(kGap, zoom_);
-    setGeometry(QRect(QPoint(design_.left() + gap, design_.bottom() + 1 - gap - size.height()), size));
+    const int gap = zoomedPixelSize(kGap, zoom());
+    setGeometry(QRect(QPoint(design().left() + gap, design().bottom() + 1 - gap - size.height()), size));
 }
 
 void PauseHint::paintEvent(QPaintEvent *)
@@ -81,7 +69,7 @@ void PauseHint::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.setPen(palette().color(QPalette::Text));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    const int margin = zoomedPixelSize(kMargin, zoom_);
+    const int margin = zoomedPixelSize(kMargin, zoom());
     const int lineHeight = QFontMetrics(boldFont_).height();
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         painter.setFont(i == 0 ? boldFont_ : font_);

@@ -6,13 +6,14 @@
 // paused: at which column, and which keys go on from there. It lies over the
 // picture and is no part of it.
 
+#include "overlay.h"
+
 #include <QFont>
 #include <QStringList>
-#include <QWidget>
 
 namespace korvane {
 
-class PauseHint : public QWidget
+class PauseHint : public Overlay
 {
     Q_OBJECT
 
@@ -23,20 +24,15 @@ public:
     // first), one line each; what the title bar and a screen reader say too.
     static QStringList linesFor(int column);
 
-    // Text grows with the zoom; `design` is the design's client area at the
-    // zoom, in the parent's coordinates.
-    void place(double zoom, QRect design);
     void showFor(int column);
     const QStringList &lines() const { return lines_; }
 
 protected:
+    // In the design's lower left corner; its text grows with the zoom.
+    void fit() override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void fit();
-
-    double zoom_ = 1.0;
-    QRect design_;
     QFont font_;
     QFont boldFont_;
     QStringList lines_;

@@ -17,9 +17,12 @@
 #include "main_window.h"
 #include "model_run.h"
 #include "phasor_model.h"
+#include "profile_layers.h"
+#include "run_conductor.h"
 #include "value_stores.h"
 #include "vector_state.h"
 #include "wave_strip.h"
+#include "window_view.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -85,7 +88,7 @@ const SlitCount kSlitCounts[] = {
 // Lets the event loop play the run under way to its end.
 void playToEnd(MainWindow &window)
 {
-    if (!window.running())
+    if (!window.conductor().running())
         return;
     QEventLoop played;
     QObject::connect(&window, &MainWindow::runFinished, &played, &QEventLoop::quit);
@@ -127,8 +130,8 @@ void pausedAt(MainWindow &window, int column)
     window.controls().nSpomaleni->setText(QStringLiteral("30001"));
     window.controls().cmdStart->setFocus();
     window.controls().cmdStart->click();
-    window.pauseOrResume();
-    while (window.runColumn() < column)
+    window.conductor().pauseOrResume();
+    while (window.conductor().runColumn() < column)
         timedKey(window, Qt::Key_Right);
     // The event loop has its turns while the teacher looks, and forgets
     // what the run painted over.
@@ -139,10 +142,10 @@ void pausedAt(MainWindow &window, int column)
 // far as the screen allows.
 void zoomTo(MainWindow &window, double zoom)
 {
-    window.actualSize();
-    for (double before = 0.0; window.zoom() < zoom && window.zoom() != before;) {
-        before = window.zoom();
-        window.zoomIn();
+    window.view().actualSize();
+    for (double before = 0.0; window.view().zoom() < zoom && window.view().zoom() != before;) {
+        before = window.view().zoom();
+        window.view().zoomIn();
     }
 }
 
@@ -171,7 +174,8 @@ int main(int argc, char *argv[])
     window.show();
     QApplication::processEvents();
 
-    std::printf("frame interval: %.2f ms\n", std::chrono::duration<double, std::milli>(window.frameInterval()).count());
+    std::printf("frame interval: %.2f ms\n",
+                std::chrono::duration<double, std::milli>(window.conductor().frameInterval()).count());
     for (const SlitCount &count : kSlitCounts) {
         (window.controls().*count.option)->setChecked(true);
         const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
@@ -182,8 +186,8 @@ int main(int argc, char *argv[])
         for (const SlitCount &count : {kSlitCounts[2], kSlitCounts[3]}) {
             (window.controls().*count.option)->setChecked(true);
             const double ms = medianOf(repeats, [&] { return timedRun(window, "0"); });
-            std::printf("run S=0 at %.0f %%, %s slits: %.1f ms (median of %d)\n", window.zoom() * 100, count.text, ms,
-                        repeats);
+            std::printf("run S=0 at %.0f %%, %s slits: %.1f ms (median of %d)\n", window.view().zoom() * 100,
+                        count.text, ms, repeats);
         }
     }
 
@@ -198,15 +202,15 @@ int main(int argc, char *argv[])
             window.controls().op20->setChecked(true);
             timedRun(window, "0");
             const Clock::time_point start = Clock::now();
-            window.zoomIn();
+            window.view().zoomIn();
             window.surface().image();
             drawn.push_back(msSince(start));
-            if (window.zoom() != zoom)
+            if (window.view().zoom() != zoom)
                 break;
             window.grab();
             shown.push_back(msSince(start));
         }
-        if (window.zoom() == zoom)
+        if (window.view().zoom() == zoom)
             std::printf("finished 20-slit picture, %.0f %% to %.0f %%: drawn again %.1f ms, window painted %.1f ms "
                         "(median of %d)\n",
                         zoomStepBelow(zoom) * 100, zoom * 100, median(drawn), median(shown), repeats);
@@ -278,7 +282,7 @@ int main(int argc, char *argv[])
         std::vector<double> withouts;
         for (int i = 0; i < repeats; ++i)
             for (const bool on : {false, true}) {
-                window.setShowFarField(on);
+                window.profileLayers().setShowFarField(on);
                 (on ? withs : withouts).push_back(timedRun(window, "0"));
             }
         const double with = median(withs);
@@ -287,17 +291,17 @@ int main(int argc, char *argv[])
                     without, (with - without) / without * 100.0, repeats);
         for (const bool on : {false, true}) {
             const double ms = medianOf(repeats, [&] {
-                window.setShowFarField(!on);
+                window.profileLayers().setShowFarField(!on);
                 window.grab();
                 const Clock::time_point start = Clock::now();
-                window.setShowFarField(on);
+                window.profileLayers().setShowFarField(on);
                 window.grab();
                 return msSince(start);
             });
             std::printf("far-field curve turned %s after a 20-slit run, window painted: %.1f ms (median of %d)\n",
                         on ? "on" : "off", ms, repeats);
         }
-        window.setShowFarField(false);
+        window.profileLayers().setShowFarField(false);
     }
 
     // A paused 20-slit run stepped by keys. Forward draws the columns up to
@@ -324,14 +328,14 @@ int main(int argc, char *argv[])
             const double ms = medianOf(repeats, [&] {
                 pausedAt(window, step.from);
                 const double once = timedKey(window, step.key, step.modifiers);
-                if (window.running()) {
+                if (window.conductor().running()) {
                     timedKey(window, Qt::Key_End);
                     playToEnd(window);
                 }
                 return once;
             });
             std::printf("paused 20-slit run at %.0f %%, %s: %.1f ms to draw and show (median of %d)\n",
-                        window.zoom() * 100, step.what, ms, repeats);
+                        window.view().zoom() * 100, step.what, ms, repeats);
         }
     }
     zoomTo(window, 1.0);
@@ -363,11 +367,11 @@ int main(int argc, char *argv[])
         const Clock::time_point start = Clock::now();
         window.controls().cmdStart->click();
         QTimer::singleShot(static_cast<int>(pauseMs / 2), &window, [&] {
-            window.pauseOrResume();
+            window.conductor().pauseOrResume();
             stood = Clock::now();
             QTimer::singleShot(500, &window, [&] {
                 stoodMs = msSince(stood);
-                window.pauseOrResume();
+                window.conductor().pauseOrResume();
             });
         });
         playToEnd(window);
@@ -376,7 +380,7 @@ int main(int argc, char *argv[])
     }
     std::printf("pause ratio at S=301, 4 slits, paused half way for 500 ms: %.4f (median of %d)\n",
                 median(pausedRatios), pacedRepeats);
-    std::printf("frames in the last paced run: %d, sleeps: %d\n", window.lastRun().framesShown,
-                window.lastRun().sleeps);
+    std::printf("frames in the last paced run: %d, sleeps: %d\n", window.conductor().lastRun().framesShown,
+                window.conductor().lastRun().sleeps);
     return 0;
 }

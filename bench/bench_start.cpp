@@ -12,6 +12,7 @@
 
 #include "main_window.h"
 #include "model_run.h"
+#include "run_conductor.h"
 #include "value_stores.h"
 
 #include <QApplication>
@@ -97,11 +98,11 @@ private:
         if (run.slowDown == kPacedSlowDown) {
             std::printf("frames per second in a paced run (S=%s, %s slits, %.0f ms): %.1f, at a frame interval of "
                         "%.2f ms\n",
-                        run.slowDown, run.count.text, ms, window_.lastRun().framesShown * 1000.0 / ms,
-                        std::chrono::duration<double, std::milli>(window_.frameInterval()).count());
+                        run.slowDown, run.count.text, ms, window_.conductor().lastRun().framesShown * 1000.0 / ms,
+                        std::chrono::duration<double, std::milli>(window_.conductor().frameInterval()).count());
         } else {
             times_.push_back(ms);
-            frames_.push_back(window_.lastRun().framesShown);
+            frames_.push_back(window_.conductor().lastRun().framesShown);
             if (static_cast<int>(times_.size()) == repeats_) {
                 std::printf("run S=0, %s slits: %.1f ms, %.0f frames shown (median of %d); model alone %.1f ms\n",
                             run.count.text, median(times_), median(frames_), repeats_, modelRun(run.count.text));

@@ -14,6 +14,7 @@
 #include "design.h"
 #include "locale_text.h"
 #include "phasor_model.h"
+#include "run_conductor.h"
 #include "wave_strip.h"
 
 #include <QApplication>
@@ -134,8 +135,8 @@ void TestAnimationRun::init()
     // Every reading of the clock costs 100 us of make-believe work, so a run
     // spans about a simulated second and shows frames, in no real time.
     clock_ = std::make_unique<FakeClock>(100us);
-    window_->setRunClock(*clock_);
-    window_->setFrameInterval(16ms);
+    window_->conductor().setRunClock(*clock_);
+    window_->conductor().setFrameInterval(16ms);
 }
 
 void TestAnimationRun::cleanup()
@@ -281,7 +282,7 @@ void TestAnimationRun::damagedStoresNeitherHangNorCrash()
     QFETCH(QString, readOut);
     // A clock that only waits moves: all of the pause is waited.
     FakeClock waitsOnly;
-    window_->setRunClock(waitsOnly);
+    window_->conductor().setRunClock(waitsOnly);
     // As the stores hold them when Start is pressed.
     control<QLineEdit>(*window_, "nNdirek")->setText(slits);
     control<QLineEdit>(*window_, "nKmitočet")->setText(f);
@@ -299,7 +300,7 @@ void TestAnimationRun::framesAreShownDuringTheRun()
     QVERIFY(test::runToEnd(*window_));
     // About a simulated second of run at 16 ms a frame, each frame painted
     // while the run was still going.
-    const int frames = window_->lastRun().framesShown;
+    const int frames = window_->conductor().lastRun().framesShown;
     QVERIFY2(frames >= 50, qPrintable(QString::number(frames)));
     QVERIFY2(painted.count >= frames / 2, qPrintable(QString::number(painted.count)));
 }
@@ -315,7 +316,7 @@ void TestAnimationRun::inputDuringARunIsHandledAfterIt()
     QCoreApplication::postEvent(frequency, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier));
     QTest::mouseClick(control<QPushButton>(*window_, "cmdStart"), Qt::LeftButton);
     QVERIFY(test::waitForRunEnd(*window_));
-    QVERIFY(window_->lastRun().framesShown > 0);
+    QVERIFY(window_->conductor().lastRun().framesShown > 0);
     // The run drew with the parameters it started with, untouched by the input.
     QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
@@ -342,7 +343,7 @@ void TestAnimationRun::aClickFromTheWindowSystemLandsWhereItWasMade()
     QTest::mouseClick(window, Qt::LeftButton, {}, option->mapTo(window_.get(), QPoint(6, 6)));
     QTest::mouseMove(window, QPoint(300, 100));
     QCOMPARE(test::text(*window_, "nNdirek"), QStringLiteral("4"));
-    window_->pauseOrResume();
+    window_->conductor().pauseOrResume();
     QTest::keyClick(window_->controls().cmdStart, Qt::Key_End);
     QVERIFY(test::waitForRunEnd(*window_));
     QCoreApplication::processEvents();
@@ -359,7 +360,7 @@ void TestAnimationRun::secondStartDuringARunRunsAfterIt()
     QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(test::waitForRunEnd(*window_));
     QCOMPARE(finished.count(), 1);
-    QVERIFY(!window_->running());
+    QVERIFY(!window_->conductor().running());
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, 60000);
 }
 

@@ -11,6 +11,8 @@
 
 #include "command_line.h"
 #include "order_marks.h"
+#include "profile_layers.h"
+#include "run_conductor.h"
 
 #include <QPushButton>
 #include <QRadioButton>
@@ -116,8 +118,8 @@ void TestCommandLine::setsTheWindowAsClicksWould()
 
     auto window = test::openWindow();
     test::FakeClock clock{100us};
-    window->setRunClock(clock);
-    window->setFrameInterval(16ms);
+    window->conductor().setRunClock(clock);
+    window->conductor().setFrameInterval(16ms);
     QSignalSpy finished(window.get(), &MainWindow::runFinished);
     const quint64 strips = test::stripsDrawn(*window);
     applyStartOptions(*window, parsed.options);
@@ -132,7 +134,7 @@ void TestCommandLine::setsTheWindowAsClicksWould()
     }
     QCoreApplication::processEvents();
     QCOMPARE(finished.count(), runs);
-    QCOMPARE(window->orderMarks().isVisible(), maxima && runs > 0);
+    QCOMPARE(window->profileLayers().orderMarks().isVisible(), maxima && runs > 0);
 }
 
 void TestCommandLine::theProgramAnswersWithoutAWindow_data()

@@ -4,14 +4,19 @@
 // profile, for the run on screen, never in the picture, put away by a key or a
 // click; and the orders' marks, asked for in the menu.
 
+#include "exports.h"
 #include "fake_clock.h"
 #include "far_field_layer.h"
+#include "look_out_navigation.h"
 #include "look_out_panel.h"
 #include "look_out_view.h"
 #include "order_marks.h"
+#include "profile_layers.h"
+#include "run_conductor.h"
 #include "window_fixture.h"
 #include "window_menu.h"
 #include "worked_values.h"
+#include "zoom.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -37,8 +42,8 @@ struct Window {
 
     Window()
     {
-        window->setRunClock(clock);
-        window->setFrameInterval(16ms);
+        window->conductor().setRunClock(clock);
+        window->conductor().setFrameInterval(16ms);
     }
 
     void run(const char *option)
@@ -59,7 +64,7 @@ struct Window {
         QApplication::sendEvent(&surface, &move);
     }
 
-    const LookOutPanel &panel() const { return window->lookOut(); }
+    const LookOutPanel &panel() const { return window->lookOut().panel(); }
     QString said() const
     {
         return QAccessible::queryAccessibleInterface(const_cast<LookOutPanel *>(&panel()))
@@ -121,7 +126,7 @@ void TestLookOutPanel::nothingToLookAtBeforeARun()
     Window w;
     w.pointAt(9150.0);
     QVERIFY(!w.panel().isVisible());
-    QVERIFY(!w.window->runOnScreen());
+    QVERIFY(!w.window->conductor().runOnScreen());
 }
 
 void TestLookOutPanel::saysWhatTheModelGives_data()
@@ -233,7 +238,7 @@ void TestLookOutPanel::neverInThePicture()
     // Nothing was drawn into the picture, and a copy of it leaves the panel out.
     QVERIFY(w.window->surface().image() == drawn);
     QApplication::clipboard()->clear();
-    w.window->copyPicture();
+    w.window->exports().copyPicture();
     QVERIFY(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32) == before);
     QVERIFY(!w.panel().isVisible());
 }
@@ -271,7 +276,7 @@ void TestLookOutPanel::growsWithTheZoom()
     LookOutPanel panel(&parent);
     panel.showAt(run, look, QPoint(100, 100));
     const QSize at100 = panel.size();
-    panel.setZoom(2.0);
+    panel.place(2.0, parent.rect());
     panel.showAt(run, look, QPoint(100, 100));
     // Text grows by whole pixels of font size, so not exactly twice.
     QVERIFY2(std::abs(panel.width() - 2.0 * at100.width()) <= 0.1 * at100.width(), qPrintable(QString::number(panel.width())));
@@ -281,7 +286,7 @@ void TestLookOutPanel::growsWithTheZoom()
 void TestLookOutPanel::maximaOnRequest()
 {
     Window w;
-    const OrderMarks &marks = w.window->orderMarks();
+    const OrderMarks &marks = w.window->profileLayers().orderMarks();
     QVERIFY(!w.showMaxima()->isChecked());
     w.run("op2");
     const QImage design = w.picture();
@@ -289,7 +294,7 @@ void TestLookOutPanel::maximaOnRequest()
 
     w.showMaxima()->trigger();
     QVERIFY(marks.isVisible());
-    QCOMPARE(marks.orders(), w.window->runOnScreen()->orders());
+    QCOMPARE(marks.orders(), w.window->conductor().runOnScreen()->orders());
     // The marks change the picture under the screen line and nowhere else.
     const QImage marked = w.picture();
     QVERIFY(marked != design);
@@ -307,7 +312,7 @@ void TestLookOutPanel::maximaOnRequest()
     QVERIFY(test::runToEnd(*w.window));
     QCoreApplication::processEvents();
     QVERIFY(marks.isVisible());
-    QCOMPARE(marks.orders(), w.window->runOnScreen()->orders());
+    QCOMPARE(marks.orders(), w.window->conductor().runOnScreen()->orders());
     QCOMPARE(marks.orders().front().m, 6); // f = 40: 1315 twips apart, 9050 from the left edge
 
     // Off again: the picture is the design's, pixel for pixel.
@@ -338,9 +343,9 @@ void TestLookOutPanel::marksFollowTheZoom()
     QFETCH(QRect, under);
     QWidget window;
     OrderMarks marks(&window);
-    marks.place(1.0, QPoint());
+    marks.place(1.0, QRect(QPoint(), MainWindow::kClientSize));
     const int depthAt100 = marks.height();
-    marks.place(zoom, offset);
+    marks.place(zoom, QRect(offset, zoomed(MainWindow::kClientSize, zoom)));
     QCOMPARE(marks.pos(), under.topLeft());
     QCOMPARE(marks.width(), under.width());
     QVERIFY(std::abs(marks.height() - zoom * depthAt100) <= 2.0);
@@ -412,13 +417,13 @@ void TestLookOutPanel::farFieldCurveOnRequest()
     QVERIFY(!item->isChecked());
     w.run(option.toUtf8().constData());
     const QImage design = w.picture();
-    const QWidget &curve = w.window->farFieldCurve();
+    const QWidget &curve = w.window->profileLayers().farFieldCurve();
     QVERIFY(!curve.isVisible());
 
     item->trigger();
     QVERIFY(curve.isVisible());
     const QImage drawn = w.picture();
-    const double tallest = w.window->runOnScreen()->tallestBar();
+    const double tallest = w.window->conductor().runOnScreen()->tallestBar();
     for (const QPointF &point : points) {
         const int x = static_cast<int>(std::lround(point.x() / kTwipsPerPixel));
         const double y = (scene::kScreenY - point.y() * tallest) / kTwipsPerPixel;
@@ -439,7 +444,7 @@ void TestLookOutPanel::farFieldCurveOnRequest()
     w.window->controls().nSpomaleni->setText(QStringLiteral("30001"));
     w.window->controls().cmdStart->click();
     QVERIFY(curve.isVisible());
-    w.window->pauseOrResume();
+    w.window->conductor().pauseOrResume();
     QTest::keyClick(w.window->controls().cmdStart, Qt::Key_End);
     QVERIFY(test::waitForRunEnd(*w.window));
     item->trigger();

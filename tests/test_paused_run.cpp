@@ -7,10 +7,12 @@
 
 #include "fake_clock.h"
 #include "ink.h"
+#include "look_out_navigation.h"
 #include "look_out_panel.h"
 #include "pause_hint.h"
-#include "title_bar.h"
+#include "run_conductor.h"
 #include "run_picture.h"
+#include "title_bar.h"
 #include "window_fixture.h"
 #include "window_menu.h"
 #include "worked_values.h"
@@ -64,8 +66,8 @@ struct Window {
 
     Window()
     {
-        window->setRunClock(clock);
-        window->setFrameInterval(16ms);
+        window->conductor().setRunClock(clock);
+        window->conductor().setFrameInterval(16ms);
     }
 
     // Started and paused before its first column is drawn.
@@ -146,13 +148,13 @@ void TestPausedRun::stepsLeaveTheUntouchedPicture()
     w.startPaused(option.toUtf8().constData());
     for (const QString &key : keys)
         press(key);
-    QVERIFY(w.window->paused());
-    QCOMPARE(w.window->runColumn(), column);
+    QVERIFY(w.window->conductor().paused());
+    QCOMPARE(w.window->conductor().runColumn(), column);
     const QString f = w.window->controls().nKmitočet->text();
     QVERIFY(w.picture() == untouchedAt(slits, f, column));
     // Standing still, it stays as it is.
     QTest::qWait(50);
-    QCOMPARE(w.window->runColumn(), column);
+    QCOMPARE(w.window->conductor().runColumn(), column);
     QVERIFY(w.picture() == untouchedAt(slits, f, column));
 }
 
@@ -186,7 +188,7 @@ void TestPausedRun::resumedRunEndsAsAnUntouchedOne()
     QVERIFY(test::waitForRunEnd(*w.window));
     QVERIFY(w.picture() == band(test::freshRunPicture(slits, f), 1.0));
     QCOMPARE(test::text(*w.window, "nRelKmitočet"), test::workedReadOut(157));
-    QVERIFY(w.window->runOnScreen());
+    QVERIFY(w.window->conductor().runOnScreen());
     QVERIFY(!w.window->pauseHint().isVisible());
     QCOMPARE(w.window->windowTitle(), titleBarText());
 }
@@ -261,7 +263,7 @@ void TestPausedRun::inputWhilePaused()
     if (!closed) {
         // The held input, and a Start after it, come from the event loop.
         QCoreApplication::processEvents();
-        if (window.running()) {
+        if (window.conductor().running()) {
             press(QStringLiteral("Space"));
             press(QStringLiteral("End"));
         }
@@ -269,7 +271,7 @@ void TestPausedRun::inputWhilePaused()
         QCoreApplication::processEvents();
         QCOMPARE(test::text(window, "nNdirek"), slitsAfter);
         QCOMPARE(test::text(window, "nKmitočet"), frequencyAfter);
-        QCOMPARE(window.runOnScreen()->slitCountText(), (runs > 1 ? slitsAfter : slitsWhilePaused).toStdString());
+        QCOMPARE(window.conductor().runOnScreen()->slitCountText(), (runs > 1 ? slitsAfter : slitsWhilePaused).toStdString());
     }
     QCOMPARE(finished.count(), runs);
     // Nothing was acted on twice.
@@ -292,7 +294,7 @@ void TestPausedRun::pausedIsShownAndSpoken()
     w.pauseAction()->trigger();
     press(QStringLiteral("Right"));
     press(QStringLiteral("Right"));
-    QCOMPARE(window.runColumn(), 200);
+    QCOMPARE(window.conductor().runColumn(), 200);
     QVERIFY(w.pauseAction()->text().startsWith(QLatin1String("Resume\t")));
     QCOMPARE(window.windowTitle(), pausedTitleBarText());
     QVERIFY(window.windowTitle().contains(QLatin1String("paused")));
@@ -311,13 +313,13 @@ void TestPausedRun::pausedIsShownAndSpoken()
     QVERIFY(hint.isVisible());
 
     press(QStringLiteral("Space"));
-    QVERIFY(!window.paused());
+    QVERIFY(!window.conductor().paused());
     QVERIFY(!hint.isVisible());
     QCOMPARE(window.windowTitle(), title);
     QVERIFY(w.pauseAction()->text().startsWith(QLatin1String("Pause\t")));
     press(QStringLiteral("Space"));
     press(QStringLiteral("End"));
-    QVERIFY(!window.running());
+    QVERIFY(!window.conductor().running());
     QVERIFY(!w.pauseAction()->isVisible());
     QCOMPARE(window.windowTitle(), title);
 }
@@ -353,7 +355,7 @@ void TestPausedRun::keyboardLookOut()
         QVERIFY(test::runToEnd(window));
     } else {
         w.startPaused(option.toUtf8().constData());
-        while (window.runColumn() < pausedAt)
+        while (window.conductor().runColumn() < pausedAt)
             press(QStringLiteral("Right"));
     }
     // The drawing area comes after the design's controls in the keyboard's round.
@@ -363,11 +365,11 @@ void TestPausedRun::keyboardLookOut()
     for (const QString &key : keys)
         press(key);
 
-    const LookOutPanel &panel = window.lookOut();
+    const LookOutPanel &panel = window.lookOut().panel();
     QVERIFY(panel.isVisible());
     QCOMPARE(panel.lines().at(1), QStringLiteral("Column x = %1 twips").arg(column));
     // Marked on the screen line, at the column.
-    const QWidget &marker = window.lookOutColumn();
+    const QWidget &marker = window.lookOut().marker();
     QVERIFY(marker.isVisible());
     const QPoint onLine = window.surface().mapTo(&window, test::pixelOf(column, 6500));
     QCOMPARE(marker.geometry().center().x(), onLine.x());
@@ -376,7 +378,7 @@ void TestPausedRun::keyboardLookOut()
     QCOMPARE(w.said(), panel.lines().join(QLatin1Char('\n')));
     // The sweep did not move.
     if (pausedAt >= -1)
-        QCOMPARE(window.runColumn(), pausedAt);
+        QCOMPARE(window.conductor().runColumn(), pausedAt);
 
     press(QStringLiteral("Esc"));
     QVERIFY(!panel.isVisible());

@@ -8,8 +8,10 @@
 #include "window_fixture.h"
 #include "worked_values.h"
 
+#include "exports.h"
 #include "look_out.h"
 #include "profile_file.h"
+#include "run_conductor.h"
 
 #include <QClipboard>
 #include <QRadioButton>
@@ -97,10 +99,10 @@ void TestProfileData::clipboardInTheUsersNumbers()
     QLocale::setDefault(QLocale(locale));
     auto window = test::openWindow();
     test::FakeClock clock{100us};
-    window->setRunClock(clock);
+    window->conductor().setRunClock(clock);
     QVERIFY(test::runToEnd(*window));
     QGuiApplication::clipboard()->clear();
-    window->copyProfileData();
+    window->exports().copyProfileData(*window->conductor().runOnScreen());
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 11951);
     QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).size(), 7);

@@ -11,6 +11,7 @@
 #include "worked_values.h"
 
 #include "locale_text.h"
+#include "run_conductor.h"
 #include "wave_strip.h"
 
 #include <QApplication>
@@ -441,7 +442,7 @@ QString TestRobustness::brokenInvariant(const Before &before, const Step &step)
 {
     Controls &c = this->c();
     DrawingSurface &surface = window_->surface();
-    if (window_->running())
+    if (window_->conductor().running())
         return QStringLiteral("a run is still going on");
     if (!model_.pictureError.isEmpty())
         return std::exchange(model_.pictureError, QString());

@@ -13,8 +13,12 @@
 #include "worked_values.h"
 
 #include "drawing_surface.h"
+#include "exports.h"
 #include "main_window.h"
+#include "overlay.h"
 #include "picture_file.h"
+#include "run_conductor.h"
+#include "window_view.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -53,16 +57,16 @@ struct Window {
 
     Window(QPoint screen, double zoom)
     {
-        window->setRunClock(clock);
-        window->setFrameInterval(16ms);
+        window->conductor().setRunClock(clock);
+        window->conductor().setFrameInterval(16ms);
         window->move(screen + QPoint(20, 20));
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             qFatal("the window was never exposed");
-        while (window->zoom() < zoom) {
-            const double before = window->zoom();
-            window->zoomIn();
-            if (window->zoom() == before)
+        while (window->view().zoom() < zoom) {
+            const double before = window->view().zoom();
+            window->view().zoomIn();
+            if (window->view().zoom() == before)
                 qFatal("zoom %g not reached", zoom);
         }
     }
@@ -118,6 +122,8 @@ private slots:
     void zoomKeysDuringARunActAfterIt();
     void pausedRunStepsByPixelsOfTheZoom();
     void fullScreenFitsAndCentres();
+    void layersFollowTheDesign_data();
+    void layersFollowTheDesign();
     void pictureFollowsTheScreensRatio_data();
     void pictureFollowsTheScreensRatio();
     void keptDrawingsStayFew();
@@ -151,9 +157,9 @@ void TestZoom::zoomSteps()
     auto *bar = zoomedAfter.window->controls().HScrollKmitocet20;
     const QRect arrowAt100 = test::scrollBarPart(bar, QStyle::SC_ScrollBarAddLine);
     const QRect thumbAt100 = test::scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
-    while (zoomedAfter.window->zoom() < zoom)
-        zoomedAfter.window->zoomIn();
-    QCOMPARE(zoomedAfter.window->zoom(), zoom);
+    while (zoomedAfter.window->view().zoom() < zoom)
+        zoomedAfter.window->view().zoomIn();
+    QCOMPARE(zoomedAfter.window->view().zoom(), zoom);
 
     // ...shows what a window zoomed first and then used the same way shows.
     Window zoomedFirst(kLargeScreen, zoom);
@@ -193,7 +199,7 @@ void TestZoom::zoomSteps()
     QVERIFY(near(test::scrollBarPart(bar, QStyle::SC_ScrollBarSlider), thumbAt100));
 
     // Back to 100 %: the design's window, pixel for pixel.
-    window.actualSize();
+    window.view().actualSize();
     Window never(kLargeScreen, 1.0);
     never.run("op20");
     never.window->controls().HScrollKmitocet20->setValue(7);
@@ -207,11 +213,11 @@ void TestZoom::stepsStopWhereTheScreenEnds()
     // 571 x 2 = 1142 pixels do not fit the projector's 1080.
     Window window(kProjector, 1.0);
     for (std::size_t i = 0; i < kZoomSteps.size(); ++i)
-        window.window->zoomIn();
-    QCOMPARE(window.window->zoom(), 1.75);
+        window.window->view().zoomIn();
+    QCOMPARE(window.window->view().zoom(), 1.75);
     QVERIFY(window.window->frameGeometry().bottom() < 1080);
-    window.window->zoomOut();
-    QCOMPARE(window.window->zoom(), 1.5);
+    window.window->view().zoomOut();
+    QCOMPARE(window.window->view().zoom(), 1.5);
 }
 
 void TestZoom::controlWheelZoomsOverAnyControl()
@@ -226,14 +232,14 @@ void TestZoom::controlWheelZoomsOverAnyControl()
         QApplication::sendEvent(bar, &wheel);
     };
     turn(120);
-    QCOMPARE(window.window->zoom(), 1.25);
+    QCOMPARE(window.window->view().zoom(), 1.25);
     // A fine wheel's parts of a notch add up to one step.
     turn(60);
-    QCOMPARE(window.window->zoom(), 1.25);
+    QCOMPARE(window.window->view().zoom(), 1.25);
     turn(60);
-    QCOMPARE(window.window->zoom(), 1.5);
+    QCOMPARE(window.window->view().zoom(), 1.5);
     turn(-240);
-    QCOMPARE(window.window->zoom(), 1.0);
+    QCOMPARE(window.window->view().zoom(), 1.0);
     QCOMPARE(bar->value(), position);
 }
 
@@ -246,12 +252,12 @@ void TestZoom::zoomKeysDuringARunActAfterIt()
     QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Plus, Qt::ControlModifier, QStringLiteral("+")));
     window.window->controls().cmdStart->click();
     QCoreApplication::processEvents();
-    QVERIFY(window.window->running());
-    QCOMPARE(window.window->zoom(), 1.0);
+    QVERIFY(window.window->conductor().running());
+    QCOMPARE(window.window->view().zoom(), 1.0);
     QVERIFY(test::waitForRunEnd(*window.window));
-    QVERIFY(window.window->lastRun().framesShown > 0);
+    QVERIFY(window.window->conductor().lastRun().framesShown > 0);
     QCoreApplication::processEvents();
-    QCOMPARE(window.window->zoom(), 1.25);
+    QCOMPARE(window.window->view().zoom(), 1.25);
 
     Window zoomedFirst(kLargeScreen, 1.25);
     QVERIFY(test::runToEnd(*zoomedFirst.window));
@@ -266,12 +272,12 @@ void TestZoom::pausedRunStepsByPixelsOfTheZoom()
     QWidget *focus = w.controls().cmdStart;
     QTest::keyClick(focus, Qt::Key_Space);
     // Zoomed while it stands: the pixel columns are 7.5 columns wide.
-    while (w.zoom() < 2.0)
-        w.zoomIn();
+    while (w.view().zoom() < 2.0)
+        w.view().zoomIn();
     QTest::keyClick(focus, Qt::Key_Right);
     QTest::keyClick(focus, Qt::Key_Right);
     QTest::keyClick(focus, Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(w.runColumn(), 213);
+    QCOMPARE(w.conductor().runColumn(), 213);
     // As an untouched run caught there and drawn at 200 %.
     test::RunBench untouched(QStringLiteral("4"), QStringLiteral("20"));
     untouched.surface.setZoom(2.0);
@@ -288,21 +294,21 @@ void TestZoom::fullScreenFitsAndCentres()
     QTRY_VERIFY(w.isFullScreen());
     QTRY_COMPARE(w.size(), QSize(1920, 1080));
     // The height limits it: 1080 / 571.
-    QCOMPARE(w.zoom(), 1080.0 / 571.0);
-    const QSize design = zoomed(MainWindow::kClientSize, w.zoom());
+    QCOMPARE(w.view().zoom(), 1080.0 / 571.0);
+    const QSize design = zoomed(MainWindow::kClientSize, w.view().zoom());
     QCOMPARE(design.height(), 1080);
     const QPoint corner((1920 - design.width()) / 2, 0);
     QCOMPARE(w.surface().pos(), corner);
-    QCOMPARE(w.controls().cmdStart->pos(), corner + zoomed(QRect(592, 8, 57, 25), w.zoom()).topLeft());
+    QCOMPARE(w.controls().cmdStart->pos(), corner + zoomed(QRect(592, 8, 57, 25), w.view().zoom()).topLeft());
 
     // Any smaller step, centred; back with Esc to the window as it was.
-    w.zoomOut();
-    QCOMPARE(w.zoom(), 1.75);
+    w.view().zoomOut();
+    QCOMPARE(w.view().zoom(), 1.75);
     QCOMPARE(w.surface().pos(), QPoint((1920 - zoomed(MainWindow::kClientSize, 1.75).width()) / 2,
                                        (1080 - zoomed(MainWindow::kClientSize, 1.75).height()) / 2));
     QTest::keyClick(&w, Qt::Key_Escape);
     QTRY_VERIFY(!w.isFullScreen());
-    QCOMPARE(w.zoom(), 1.25);
+    QCOMPARE(w.view().zoom(), 1.25);
     QCOMPARE(w.surface().pos(), QPoint());
     QTRY_COMPARE(w.size(), zoomed(MainWindow::kClientSize, 1.25));
 
@@ -311,6 +317,32 @@ void TestZoom::fullScreenFitsAndCentres()
     QTest::keyClick(&w, Qt::Key_Escape);
     QCOMPARE(clicks.count(), 0);
     QVERIFY(!w.isFullScreen());
+}
+
+void TestZoom::layersFollowTheDesign_data()
+{
+    QTest::addColumn<QString>("layer");
+    for (const char *name : {"orderMarks", "farField", "pauseHint", "lookOut", "lookOutColumn"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestZoom::layersFollowTheDesign()
+{
+    // Each layer over the picture is placed with the design at a step and in
+    // full screen, lets the pointer through and stays out of the keyboard's round.
+    QFETCH(QString, layer);
+    Window window(kProjector, 1.5);
+    MainWindow &w = *window.window;
+    const Overlay *overlay = w.findChild<Overlay *>(layer);
+    QVERIFY(overlay);
+    QVERIFY(overlay->testAttribute(Qt::WA_TransparentForMouseEvents));
+    QCOMPARE(overlay->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(overlay->zoom(), 1.5);
+    QCOMPARE(overlay->design(), QRect(QPoint(), zoomed(MainWindow::kClientSize, 1.5)));
+    QTest::keyClick(&w, Qt::Key_F11);
+    QTRY_COMPARE(w.size(), QSize(1920, 1080));
+    QCOMPARE(overlay->zoom(), w.view().zoom());
+    QCOMPARE(overlay->design(), QRect(w.surface().pos(), zoomed(MainWindow::kClientSize, w.view().zoom())));
 }
 
 void TestZoom::pictureFollowsTheScreensRatio_data()
@@ -362,7 +394,7 @@ void TestZoom::copyPicture()
     Window window(kHighDensity, 1.5);
     window.run("op2");
     QApplication::clipboard()->clear();
-    window.window->copyPicture();
+    window.window->exports().copyPicture();
     const QImage copied = QApplication::clipboard()->image();
     // The client area in device pixels: zoom and ratio both count.
     QCOMPARE(copied.size(), zoomed(MainWindow::kClientSize, 1.5) * 2);

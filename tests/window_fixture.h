@@ -6,6 +6,7 @@
 
 #include "drawing_surface.h"
 #include "main_window.h"
+#include "run_conductor.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -51,7 +52,7 @@ inline QString text(QWidget &window, const char *name)
 // it has not ended in time.
 inline bool waitForRunEnd(MainWindow &window, int timeoutMs = 120000)
 {
-    if (!window.running())
+    if (!window.conductor().running())
         return true;
     QSignalSpy finished(&window, &MainWindow::runFinished);
     return finished.wait(timeoutMs);

@@ -9,6 +9,7 @@
 // Usage: make_screenshot OUT.png [2|3|4|20 [far-field]]
 
 #include "main_window.h"
+#include "profile_layers.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -64,7 +65,7 @@ int main(int argc, char *argv[])
     }
     window.show();
     if (farField)
-        window.setShowFarField(true);
+        window.profileLayers().setShowFarField(true);
     // As a user chooses: a click on the option button runs its handler
     // (the 4-slit button is already selected, and a click leaves it so).
     button->click();

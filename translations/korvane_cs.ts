@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Křivka vzdáleného pole</translation>
+        <source>Copy picture</source>
+        <translation>Kopírovat obrázek</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Pohled zblízka</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Tento prohlížeč nedovolí stránce vložit obrázek do schránky. Uložit obrázek ho místo toho nabídne ke stažení.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Uložit obrázek</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Kopírovat obrázek</translation>
+        <source>Far-field curve</source>
+        <translation>Křivka vzdáleného pole</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Tento prohlížeč nedovolí stránce vložit obrázek do schránky. Uložit obrázek ho místo toho nabídne ke stažení.</translation>
+        <source>Look-out</source>
+        <translation>Pohled zblízka</translation>
     </message>
 </context>
 <context>

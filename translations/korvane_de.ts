@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Fernfeldkurve</translation>
+        <source>Copy picture</source>
+        <translation>Bild kopieren</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Nahansicht</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Dieser Browser lässt die Seite kein Bild in die Zwischenablage legen. Bild speichern bietet es stattdessen zum Herunterladen an.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Bild speichern</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Bild kopieren</translation>
+        <source>Far-field curve</source>
+        <translation>Fernfeldkurve</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Dieser Browser lässt die Seite kein Bild in die Zwischenablage legen. Bild speichern bietet es stattdessen zum Herunterladen an.</translation>
+        <source>Look-out</source>
+        <translation>Nahansicht</translation>
     </message>
 </context>
 <context>

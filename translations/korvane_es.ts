@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Curva de campo lejano</translation>
+        <source>Copy picture</source>
+        <translation>Copiar imagen</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Vista de cerca</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Este navegador no permite que la página ponga una imagen en el portapapeles. Guardar imagen la ofrece como descarga.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Guardar imagen</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Copiar imagen</translation>
+        <source>Far-field curve</source>
+        <translation>Curva de campo lejano</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Este navegador no permite que la página ponga una imagen en el portapapeles. Guardar imagen la ofrece como descarga.</translation>
+        <source>Look-out</source>
+        <translation>Vista de cerca</translation>
     </message>
 </context>
 <context>

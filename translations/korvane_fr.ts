@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Courbe du champ lointain</translation>
+        <source>Copy picture</source>
+        <translation>Copier l’image</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Vue rapprochée</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Ce navigateur ne permet pas à la page de mettre une image dans le presse-papiers. Enregistrer l’image la propose plutôt en téléchargement.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Enregistrer l’image</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Copier l’image</translation>
+        <source>Far-field curve</source>
+        <translation>Courbe du champ lointain</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Ce navigateur ne permet pas à la page de mettre une image dans le presse-papiers. Enregistrer l’image la propose plutôt en téléchargement.</translation>
+        <source>Look-out</source>
+        <translation>Vue rapprochée</translation>
     </message>
 </context>
 <context>

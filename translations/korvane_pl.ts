@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Krzywa pola dalekiego</translation>
+        <source>Copy picture</source>
+        <translation>Kopiuj obraz</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Widok z bliska</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Ta przeglądarka nie pozwala stronie umieścić obrazu w schowku. Zapisz obraz oferuje go zamiast tego do pobrania.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Zapisz obraz</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Kopiuj obraz</translation>
+        <source>Far-field curve</source>
+        <translation>Krzywa pola dalekiego</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Ta przeglądarka nie pozwala stronie umieścić obrazu w schowku. Zapisz obraz oferuje go zamiast tego do pobrania.</translation>
+        <source>Look-out</source>
+        <translation>Widok z bliska</translation>
     </message>
 </context>
 <context>

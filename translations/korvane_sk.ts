@@ -360,21 +360,15 @@
     </message>
 </context>
 <context>
-    <name>korvane::FarFieldLayer</name>
+    <name>korvane::Exports</name>
     <message>
-        <source>Far-field curve</source>
-        <translation>Krivka vzdialeného poľa</translation>
+        <source>Copy picture</source>
+        <translation>Kopírovať obrázok</translation>
     </message>
-</context>
-<context>
-    <name>korvane::LookOutPanel</name>
     <message>
-        <source>Look-out</source>
-        <translation>Pohľad zblízka</translation>
+        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
+        <translation>Tento prehliadač nedovolí stránke vložiť obrázok do schránky. Uložiť obrázok ho namiesto toho ponúkne na stiahnutie.</translation>
     </message>
-</context>
-<context>
-    <name>korvane::MainWindow</name>
     <message>
         <source>Save picture</source>
         <translation>Uložiť obrázok</translation>
@@ -409,13 +403,19 @@
 
 %2</translation>
     </message>
+</context>
+<context>
+    <name>korvane::FarFieldLayer</name>
     <message>
-        <source>Copy picture</source>
-        <translation>Kopírovať obrázok</translation>
+        <source>Far-field curve</source>
+        <translation>Krivka vzdialeného poľa</translation>
     </message>
+</context>
+<context>
+    <name>korvane::LookOutPanel</name>
     <message>
-        <source>This browser does not let the page put a picture on the clipboard. Save picture offers it as a download instead.</source>
-        <translation>Tento prehliadač nedovolí stránke vložiť obrázok do schránky. Uložiť obrázok ho namiesto toho ponúkne na stiahnutie.</translation>
+        <source>Look-out</source>
+        <translation>Pohľad zblízka</translation>
     </message>
 </context>
 <context>

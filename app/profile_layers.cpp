@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Korvane developers
+#include "profile_layers.h"
+
+#include "far_field_layer.h"
+#include "order_marks.h"
+#include "run_conductor.h"
+
+#include <QWidget>
+
+namespace korvane {
+
+ProfileLayers::ProfileLayers(QWidget *window, const RunConductor &run)
+    : QObject(window)
+    , run_(run)
+    , marks_(new OrderMarks(window))
+    , farField_(new FarFieldLayer(window))
+{
+}
+
+void ProfileLayers::setShowMaxima(bool on)
+{
+    showMaxima_ = on;
+    emit showMaximaChanged(on);
+    marks_->setVisible(on && run_.runOnScreen().has_value());
+}
+
+void ProfileLayers::setShowFarField(bool on)
+{
+    showFarField_ = on;
+    emit showFarFieldChanged(on);
+    const RunLookOut *shown = run_.runShown();
+    if (on && shown)
+        farField_->setRun(*shown);
+    farField_->setVisible(on && shown);
+}
+
+void ProfileLayers::runStarted()
+{
+    marks_->hide();
+    // Over the run as it builds: the theory is known before the sweep.
+    setShowFarField(showFarField_);
+}
+
+void ProfileLayers::runEnded()
+{
+    marks_->setOrders(run_.runOnScreen()->orders());
+    marks_->setVisible(showMaxima_);
+}
+
+} // namespace korvane
