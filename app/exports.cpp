@@ -24,9 +24,11 @@ namespace korvane {
 #ifndef Q_OS_WASM
 namespace {
 
-// The file chosen in a save dialog opened at `suggested`, or none.
-QString askSaveFile(QWidget *parent, const QString &title, const QString &filter, const QString &suffix,
-                    const QString &suggested)
+// Asks in a save dialog opened at `suggested` for a file, and writes it with
+// `write`, which gives the reason when it cannot; the box then says why.
+void saveThroughDialog(QWidget *parent, const QString &title, const QString &filter, const QString &suffix,
+                       const QString &suggested, const std::function<QString(const QString &)> &write,
+                       const QString &failure)
 {
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -35,8 +37,11 @@ QString askSaveFile(QWidget *parent, const QString &title, const QString &filter
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(QFileInfo(suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+        return;
+    const QString fileName = dialog.selectedFiles().constFirst();
+    const QString error = write(fileName);
+    if (!error.isEmpty())
+        QMessageBox::warning(parent, title, failure.arg(QDir::toNativeSeparators(fileName), error));
 }
 
 } // namespace
@@ -74,16 +79,11 @@ void Exports::savePictureAs(const QString &slitCount)
     // A page writes no file of its own: the browser offers it as a download.
     QFileDialog::saveFileContent(pngBytes(shown), QFileInfo(suggested).fileName());
 #else
-    const QString fileName = askSaveFile(window_, tr("Save picture"), tr("PNG image (*.png)"), QStringLiteral("png"),
-                                         suggested);
-    if (fileName.isEmpty())
-        return;
-    const QString error = savePicture(shown, fileName);
-    if (!error.isEmpty())
-        QMessageBox::warning(
-            window_, tr("Save picture"),
-            //: %1 is the file's name, %2 the reason, as the system gives it.
-            tr("The picture could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
+    saveThroughDialog(
+        window_, tr("Save picture"), tr("PNG image (*.png)"), QStringLiteral("png"), suggested,
+        [&shown](const QString &fileName) { return savePicture(shown, fileName); },
+        //: %1 is the file's name, %2 the reason, as the system gives it.
+        tr("The picture could not be saved as %1.\n\n%2"));
 #endif
 }
 
@@ -100,16 +100,11 @@ void Exports::saveProfileDataAs(const RunLookOut &run)
 #ifdef Q_OS_WASM
     QFileDialog::saveFileContent(csv, QFileInfo(suggested).fileName());
 #else
-    const QString fileName = askSaveFile(window_, tr("Save profile data"), tr("CSV table (*.csv)"),
-                                         QStringLiteral("csv"), suggested);
-    if (fileName.isEmpty())
-        return;
-    const QString error = saveProfile(csv, fileName);
-    if (!error.isEmpty())
-        QMessageBox::warning(
-            window_, tr("Save profile data"),
-            //: %1 is the file's name, %2 the reason, as the system gives it.
-            tr("The profile data could not be saved as %1.\n\n%2").arg(QDir::toNativeSeparators(fileName), error));
+    saveThroughDialog(
+        window_, tr("Save profile data"), tr("CSV table (*.csv)"), QStringLiteral("csv"), suggested,
+        [&csv](const QString &fileName) { return saveProfile(csv, fileName); },
+        //: %1 is the file's name, %2 the reason, as the system gives it.
+        tr("The profile data could not be saved as %1.\n\n%2"));
 #endif
 }
 
