@@ -67,8 +67,7 @@ MainWindow::MainWindow(QWidget *parent)
     // Over everything, the controls included.
     hint_ = new PauseHint(this);
     lookOut_ = new LookOutNavigation(this, *surface_, *conductor_);
-    for (Overlay *layer : findChildren<Overlay *>(Qt::FindDirectChildrenOnly))
-        layer->place(1.0, QRect(QPoint(), kClientSize));
+    placeLayers(1.0, QPoint());
     exports_ = new Exports(this, [this] { return picture(); });
     style_ = new ZoomStyle;
     style_->setParent(this);
@@ -164,8 +163,14 @@ void MainWindow::applyZoom(double zoom, QPoint offset)
     surface_->move(offset);
     surface_->setZoom(zoom);
     lookOut_->setZoom(zoom);
+    placeLayers(zoom, offset);
+}
+
+void MainWindow::placeLayers(double zoom, QPoint offset)
+{
     const QRect design(offset, zoomed(kClientSize, zoom));
-    for (Overlay *layer : findChildren<Overlay *>(Qt::FindDirectChildrenOnly))
+    const QList<Overlay *> layers = findChildren<Overlay *>(Qt::FindDirectChildrenOnly);
+    for (Overlay *layer : layers)
         layer->place(zoom, design);
 }
 

@@ -72,6 +72,8 @@ private:
     void connectParts();
     // The design at `zoom`, its corner at `offset`: controls, picture, layers and menu.
     void applyZoom(double zoom, QPoint offset);
+    // Every layer over the picture, with the design at `zoom`.
+    void placeLayers(double zoom, QPoint offset);
     void runStarted();
     void runStopped();
     void showPaused(bool paused);
