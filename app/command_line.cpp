@@ -73,6 +73,10 @@ struct Options {
     QCommandLineOption showMaxima{
         QStringLiteral("show-maxima"),
         QCoreApplication::translate("CommandLine", "Show maxima: the orders ticked under the screen line.")};
+    QCommandLineOption showFarField{
+        QStringLiteral("show-far-field"),
+        QCoreApplication::translate("CommandLine",
+                                    "Show the far-field curve: the textbook's intensity over the profile.")};
     QCommandLineOption start{QStringLiteral("start"),
                              QCoreApplication::translate("CommandLine", "One run at once, when the window is up.")};
     QCommandLineOption language{
@@ -92,7 +96,18 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.slits, options.frequency, options.slowDown, options.zoom, options.fullScreen,
-                       options.showMaxima, options.start, options.language});
+                       options.showMaxima, options.showFarField, options.start, options.language});
+}
+
+// Whether `option`, as written with its dashes, is one of those that take a value.
+bool argumentTakesValue(const Options &options, const QString &option)
+{
+    const QString name = option.mid(option.startsWith(QLatin1String("--")) ? 2 : 1);
+    for (const QCommandLineOption *valued :
+         {&options.slits, &options.frequency, &options.slowDown, &options.zoom, &options.language})
+        if (valued->names().contains(name))
+            return true;
+    return false;
 }
 
 // Qt's options out of the way: the program and our own are left.
@@ -185,48 +200,23 @@ CommandLine parseCommandLine(const QStringList &arguments)
             return refused(line, CommandLine::Refusal::UnknownOption,
                            (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
         }
-        // The only other complaint: a value option last, with nothing after it.
+        // The other complaints: a switch given a value, or a value option last
+        // with nothing after it.
+        for (const QString &argument : ours.mid(1)) {
+            const QString name = argument.section(QLatin1Char('='), 0, 0);
+            if (argument.contains(QLatin1Char('=')) && name.startsWith(QLatin1Char('-'))
+                && !argumentTakesValue(options, name))
+                return refused(line, CommandLine::Refusal::ValueNotTaken, name);
+        }
         return refused(line, CommandLine::Refusal::MissingValue, ours.constLast());
     }
-    // The language first, so that the help and a refusal are given in it.
-    if (parser.isSet(options.language)) {
-        const QString code = parser.value(options.language).toLower();
-        if (code != QLatin1String("en") && !spokenLanguages().contains(code))
-            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--language"),
-                           parser.value(options.language));
-        start.language = code == QLatin1String("en") ? QString() : code;
-    }
-
-    if (parser.isSet(options.slits)) {
-        const QString slits = parser.value(options.slits);
-        if (!QStringList{"2", "3", "4", "20"}.contains(slits))
-            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--slits"), slits);
-        start.slits = slits;
-    }
-    if (parser.isSet(options.frequency)) {
-        const QString text = parser.value(options.frequency);
-        const bool grating = start.slits == QLatin1String("20");
-        const std::optional<int> f = wholeNumber(text);
-        if (!f || *f < (grating ? kLowestGratingFrequency : kLowestFrequency)
-            || *f > (grating ? kHighestGratingFrequency : kHighestFrequency))
-            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--frequency"), text);
-        start.frequency = f;
-    }
-    if (parser.isSet(options.slowDown)) {
-        const QString text = parser.value(options.slowDown);
-        const std::optional<int> position = wholeNumber(text);
-        if (!position || *position > kMostSlowDown)
-            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--slow-down"), text);
-        start.slowDown = position;
-    }
-    if (parser.isSet(options.zoom)) {
-        const QString text = parser.value(options.zoom);
-        const std::optional<int> percent = wholeNumber(text.endsWith(QLatin1Char('%')) ? text.chopped(1) : text);
-        const auto *step = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
-                                        [&](double zoom) { return percent && std::lround(zoom * 100.0) == *percent; });
-        if (step == kZoomSteps.end())
-            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--zoom"), text);
-        start.zoom = *step;
+    // The language first, so that the help and a refusal are given in it;
+    // the slit count before the frequency, whose range it sets.
+    for (const QCommandLineOption *option :
+         {&options.language, &options.slits, &options.frequency, &options.slowDown, &options.zoom}) {
+        const QString name = option->names().constFirst();
+        if (parser.isSet(*option) && !acceptValue(name, parser.value(*option), start))
+            return refused(line, CommandLine::Refusal::BadValue, QStringLiteral("--") + name, parser.value(*option));
     }
     // A value refused is said even beside --help, so that a prepared line is
     // checked by asking for the help.
@@ -242,8 +232,67 @@ CommandLine parseCommandLine(const QStringList &arguments)
         return refused(line, CommandLine::Refusal::Unexpected, parser.positionalArguments().constFirst());
     start.fullScreen = parser.isSet(options.fullScreen);
     start.showMaxima = parser.isSet(options.showMaxima);
+    start.showFarField = parser.isSet(options.showFarField);
     start.start = parser.isSet(options.start);
     return line;
+}
+
+bool acceptValue(const QString &name, const QString &value, StartOptions &start)
+{
+    if (name == QLatin1String("language")) {
+        const QString code = value.toLower();
+        if (code != QLatin1String("en") && !spokenLanguages().contains(code))
+            return false;
+        start.language = code == QLatin1String("en") ? QString() : code;
+    } else if (name == QLatin1String("slits")) {
+        if (!QStringList{"2", "3", "4", "20"}.contains(value))
+            return false;
+        start.slits = value;
+    } else if (name == QLatin1String("frequency")) {
+        const bool grating = start.slits == QLatin1String("20");
+        const std::optional<int> f = wholeNumber(value);
+        if (!f || *f < (grating ? kLowestGratingFrequency : kLowestFrequency)
+            || *f > (grating ? kHighestGratingFrequency : kHighestFrequency))
+            return false;
+        start.frequency = f;
+    } else if (name == QLatin1String("slow-down")) {
+        const std::optional<int> position = wholeNumber(value);
+        if (!position || *position > kMostSlowDown)
+            return false;
+        start.slowDown = position;
+    } else if (name == QLatin1String("zoom")) {
+        const std::optional<int> percent = wholeNumber(value.endsWith(QLatin1Char('%')) ? value.chopped(1) : value);
+        const auto *step = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
+                                        [&](double zoom) { return percent && std::lround(zoom * 100.0) == *percent; });
+        if (step == kZoomSteps.end())
+            return false;
+        start.zoom = *step;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+QString allowedValues(const QString &name, const StartOptions &start)
+{
+    if (name == QLatin1String("slits"))
+        return QCoreApplication::translate("CommandLine", "the number of slits is 2, 3, 4 or 20");
+    if (name == QLatin1String("frequency")) {
+        const bool grating = start.slits == QLatin1String("20");
+        //: %1 is the number of slits (4 unless --slits says otherwise).
+        return QCoreApplication::translate("CommandLine", "with %1 slits the frequency is a whole number from %2 to %3")
+            .arg(start.slits.value_or(QStringLiteral("4")))
+            .arg(grating ? kLowestGratingFrequency : kLowestFrequency)
+            .arg(grating ? kHighestGratingFrequency : kHighestFrequency);
+    }
+    if (name == QLatin1String("slow-down"))
+        return QCoreApplication::translate("CommandLine", "the slow-down is a whole number from 0 to %1")
+            .arg(kMostSlowDown);
+    if (name == QLatin1String("zoom"))
+        //: %1 lists the zoom steps: 100, 125, ..., 400.
+        return QCoreApplication::translate("CommandLine", "the zoom is one of %1 per cent").arg(zoomList());
+    return QCoreApplication::translate("CommandLine", "the language is en or one of %1")
+        .arg(spokenLanguages().join(QStringLiteral(", ")));
 }
 
 QString refusalMessage(const CommandLine &line)
@@ -258,30 +307,12 @@ QString refusalMessage(const CommandLine &line)
             .arg(line.option, seeHelp);
     case CommandLine::Refusal::MissingValue:
         return QCoreApplication::translate("CommandLine", "korvane: %1 needs a value; %2").arg(line.option, seeHelp);
+    case CommandLine::Refusal::ValueNotTaken:
+        return QCoreApplication::translate("CommandLine", "korvane: %1 takes no value; %2").arg(line.option, seeHelp);
     case CommandLine::Refusal::BadValue:
         break;
     }
-    QString allowed;
-    if (line.option == QLatin1String("--slits")) {
-        allowed = QCoreApplication::translate("CommandLine", "the number of slits is 2, 3, 4 or 20");
-    } else if (line.option == QLatin1String("--frequency")) {
-        const bool grating = line.options.slits == QLatin1String("20");
-        //: %1 is the number of slits (4 unless --slits says otherwise).
-        allowed = QCoreApplication::translate("CommandLine",
-                                              "with %1 slits the frequency is a whole number from %2 to %3")
-                      .arg(line.options.slits.value_or(QStringLiteral("4")))
-                      .arg(grating ? kLowestGratingFrequency : kLowestFrequency)
-                      .arg(grating ? kHighestGratingFrequency : kHighestFrequency);
-    } else if (line.option == QLatin1String("--slow-down")) {
-        allowed = QCoreApplication::translate("CommandLine", "the slow-down is a whole number from 0 to %1")
-                      .arg(kMostSlowDown);
-    } else if (line.option == QLatin1String("--zoom")) {
-        //: %1 lists the zoom steps: 100, 125, ..., 400.
-        allowed = QCoreApplication::translate("CommandLine", "the zoom is one of %1 per cent").arg(zoomList());
-    } else {
-        allowed = QCoreApplication::translate("CommandLine", "the language is en or one of %1")
-                      .arg(spokenLanguages().join(QStringLiteral(", ")));
-    }
+    const QString allowed = allowedValues(line.option.mid(2), line.options);
     //: %1 is the option, %2 the value refused, %3 what is allowed.
     return QCoreApplication::translate("CommandLine", "korvane: %1 %2: %3").arg(line.option, line.value, allowed);
 }
@@ -321,6 +352,8 @@ void applyStartOptions(MainWindow &window, const StartOptions &options)
         c.HScrollSpomaleni->setValue(*options.slowDown);
     if (options.showMaxima)
         window.profileLayers().setShowMaxima(true);
+    if (options.showFarField)
+        window.profileLayers().setShowFarField(true);
     WindowView &view = window.view();
     if (options.zoom)
         for (double before = 0.0; view.zoom() < *options.zoom && view.zoom() != before;) {
@@ -331,6 +364,23 @@ void applyStartOptions(MainWindow &window, const StartOptions &options)
         view.setFullScreenView(true);
     if (options.start)
         QTimer::singleShot(0, c.cmdStart, &QPushButton::click);
+}
+
+StartOptions currentSetup(MainWindow &window)
+{
+    const Controls &c = window.controls();
+    StartOptions setup;
+    setup.slits = c.nNdirek->text();
+    setup.frequency = c.nKmitočet->text().toInt();
+    setup.slowDown = c.HScrollSpomaleni->value();
+    const WindowView &view = window.view();
+    const auto *step = std::find(kZoomSteps.begin(), kZoomSteps.end(), view.zoom());
+    if (step != kZoomSteps.end() && !view.fullScreenView())
+        setup.zoom = *step;
+    setup.fullScreen = view.fullScreenView();
+    setup.showMaxima = window.profileLayers().showMaxima();
+    setup.showFarField = window.profileLayers().showFarField();
+    return setup;
 }
 
 } // namespace korvane

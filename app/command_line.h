@@ -23,6 +23,7 @@ struct StartOptions {
     std::optional<double> zoom;  // one of the zoom steps
     bool fullScreen = false;
     bool showMaxima = false;
+    bool showFarField = false;
     bool start = false;
     std::optional<QString> language; // a translation's code, or "" for English
 };
@@ -32,7 +33,7 @@ struct CommandLine {
     Outcome outcome = Outcome::Run;
     StartOptions options;
     // What was refused: the option as written, its value, and why.
-    enum class Refusal { UnknownOption, Unexpected, MissingValue, BadValue };
+    enum class Refusal { UnknownOption, Unexpected, MissingValue, ValueNotTaken, BadValue };
     Refusal refusal = Refusal::BadValue;
     QString option;
     QString value;
@@ -44,6 +45,13 @@ QStringList commandLineArguments(int argc, char *argv[]);
 
 CommandLine parseCommandLine(const QStringList &arguments);
 
+// An option that takes a value, `name` without its dashes (slits, frequency,
+// slow-down, zoom, language): true when `value` is allowed, and then set in
+// `start`. The frequency is checked for the slit count `start` holds.
+bool acceptValue(const QString &name, const QString &value, StartOptions &start);
+// What such an option allows, in the words of a refusal.
+QString allowedValues(const QString &name, const StartOptions &start);
+
 // The one line that says what was refused, in the language of the
 // translators installed by then; and the help and version texts.
 QString refusalMessage(const CommandLine &line);
@@ -51,8 +59,12 @@ QString helpText();
 QString versionText();
 
 // Sets the window as the user's clicks would: the slit count, the frequency
-// and the slow-down first, as a user meets the window, then Show maxima, the
-// zoom, full screen, and the run. The window has been shown.
+// and the slow-down first, as a user meets the window, then Show maxima and
+// the far-field curve, the zoom, full screen, and the run. The window has
+// been shown.
 void applyStartOptions(MainWindow &window, const StartOptions &options);
+// The options that set a window up as `window` is now: its slit count,
+// frequency, slow-down, zoom (a step's), full screen and layers.
+StartOptions currentSetup(MainWindow &window);
 
 } // namespace korvane

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "translations.h"
 #ifdef Q_OS_WASM
+#include "lesson_link.h"
 #include "web_page.h"
 #endif
 
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -74,7 +76,12 @@ void say(FILE *stream, const QString &text)
 int main(int argc, char *argv[])
 {
     const korvane::CommandLine line = korvane::parseCommandLine(korvane::commandLineArguments(argc, argv));
-    const QString language = line.options.language.value_or(korvane::chooseLanguage(QLocale::system().uiLanguages()));
+#ifdef Q_OS_WASM
+    const std::optional<QString> asked = korvane::parseLessonLink(korvane::pageQuery()).options.language;
+#else
+    const std::optional<QString> asked = line.options.language;
+#endif
+    const QString language = asked.value_or(korvane::chooseLanguage(QLocale::system().uiLanguages()));
     if (line.outcome != korvane::CommandLine::Outcome::Run) {
         // Help, the version or a refusal: said on the terminal, with no window,
         // so no display is needed.
@@ -129,6 +136,15 @@ int main(int argc, char *argv[])
 #else
     window.show();
 #endif
+#ifdef Q_OS_WASM
+    // A page has no command line: a lesson's link sets the window up, and
+    // what the link gets wrong is said over the window rather than refused.
+    const korvane::LessonLink link = korvane::parseLessonLink(korvane::pageQuery());
+    korvane::applyStartOptions(window, link.options);
+    if (!link.problems.isEmpty())
+        korvane::showLinkProblems(&window, link.problems);
+#else
     korvane::applyStartOptions(window, line.options);
+#endif
     return app.exec();
 }

@@ -22,6 +22,13 @@
 #include "window_view.h"
 #include "zoom.h"
 #include "zoom_style.h"
+#ifdef Q_OS_WASM
+#include "command_line.h"
+#include "lesson_link.h"
+#include "web_page.h"
+
+#include <QClipboard>
+#endif
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +44,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace korvane {
 
@@ -87,21 +95,26 @@ MainWindow::MainWindow(QWidget *parent)
     const auto later = [this](std::function<void()> command) {
         return [this, command] { conductor_->command(command); };
     };
-    menu_ = new WindowMenu(this,
-                           {
-                               [this] { conductor_->pauseOrResume(); },
-                               later([this] { view_->zoomIn(); }),
-                               later([this] { view_->zoomOut(); }),
-                               later([this] { view_->actualSize(); }),
-                               [this](bool on) { conductor_->command([this, on] { view_->setFullScreenView(on); }); },
-                               [this](bool on) { conductor_->command([this, on] { layers_->setShowMaxima(on); }); },
-                               [this](bool on) { conductor_->command([this, on] { layers_->setShowFarField(on); }); },
-                               later([this] { exports_->copyPicture(); }),
-                               later([this] { exports_->savePictureAs(controls_.nNdirek->text()); }),
-                               later([this] { copyProfileData(); }),
-                               later([this] { saveProfileDataAs(); }),
-                               later([this] { showAbout(this); }),
-                           });
+    WindowMenu::Commands commands{
+        [this] { conductor_->pauseOrResume(); },
+        later([this] { view_->zoomIn(); }),
+        later([this] { view_->zoomOut(); }),
+        later([this] { view_->actualSize(); }),
+        [this](bool on) { conductor_->command([this, on] { view_->setFullScreenView(on); }); },
+        [this](bool on) { conductor_->command([this, on] { layers_->setShowMaxima(on); }); },
+        [this](bool on) { conductor_->command([this, on] { layers_->setShowFarField(on); }); },
+        later([this] { exports_->copyPicture(); }),
+        later([this] { exports_->savePictureAs(controls_.nNdirek->text()); }),
+        later([this] { copyProfileData(); }),
+        later([this] { saveProfileDataAs(); }),
+        later([this] { showAbout(this); }),
+        {},
+    };
+#ifdef Q_OS_WASM
+    commands.copyLink = later(
+        [this] { QGuiApplication::clipboard()->setText(pageAddress() + lessonLinkQuery(currentSetup(*this))); });
+#endif
+    menu_ = new WindowMenu(this, std::move(commands));
     connectParts();
     // Ctrl with the wheel zooms over any control, the scroll bars included.
     qApp->installEventFilter(this);

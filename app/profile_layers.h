@@ -29,6 +29,8 @@ public:
 
     void setShowMaxima(bool on);
     void setShowFarField(bool on);
+    bool showMaxima() const { return showMaxima_; }
+    bool showFarField() const { return showFarField_; }
     const OrderMarks &orderMarks() const { return *marks_; }
     const FarFieldLayer &farFieldCurve() const { return *farField_; }
 

@@ -86,4 +86,15 @@ bool clipboardTakesPictures()
            && !window["ClipboardItem"].isUndefined();
 }
 
+QString pageQuery()
+{
+    return QString::fromStdString(emscripten::val::global("location")["search"].as<std::string>());
+}
+
+QString pageAddress()
+{
+    const emscripten::val location = emscripten::val::global("location");
+    return QString::fromStdString(location["origin"].as<std::string>() + location["pathname"].as<std::string>());
+}
+
 } // namespace korvane

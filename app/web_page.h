@@ -4,7 +4,7 @@
 
 // What the program needs of the page it runs in, in the web build: the
 // faces it carries, the page's title, the page's word that it has ended,
-// and the browser's clipboard.
+// the browser's clipboard, and the page's address and query.
 
 #include <QString>
 
@@ -29,5 +29,10 @@ void showEnded();
 
 // Whether the browser lets the page put a picture on the clipboard.
 bool clipboardTakesPictures();
+
+// The page's query (a lesson's link sets the window up with it), and the
+// page's address without it.
+QString pageQuery();
+QString pageAddress();
 
 } // namespace korvane

@@ -58,6 +58,8 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     saveProfile_ = add(tr("Save profile data..."), {}, std::move(commands.saveProfileData));
     menu_->addAction(saveProfile_);
     showProfileData(false);
+    if (commands.copyLink)
+        menu_->addAction(add(tr("Copy link to this setup"), {}, std::move(commands.copyLink)));
     menu_->addSeparator();
     menu_->addAction(add(tr("About Korvane"), {QKeySequence(Qt::Key_F1)}, std::move(commands.about)));
 

@@ -36,6 +36,8 @@ public:
         std::function<void()> copyProfileData;
         std::function<void()> saveProfileData;
         std::function<void()> about;
+        // Only where there is a page to link to: the web build's.
+        std::function<void()> copyLink;
     };
 
     // The shortcuts are the window's, so they act wherever its focus is; a

@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane: %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Zobrazit křivku vzdáleného pole: učebnicovou intenzitu nad průběhem.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane: %1 nebere žádnou hodnotu; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>clona s mřížkou</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>jazyk prohlížeče</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>vypnuto</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>zadáno víckrát</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 stojí samo, nebo jako %1=1 či %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane takové nastavení nemá</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>Všechna nastavení z odkazu nešlo použít:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1: %2; vynechává se.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1: %2; místo toho se použije %3.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Odkaz na hodinu</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Uložit data průběhu...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Kopírovat odkaz na toto nastavení</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane: %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Die Fernfeldkurve zeigen: die Intensität aus dem Lehrbuch über der Verteilung.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane: %1 nimmt keinen Wert; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>Blende mit Gitter</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>die Sprache des Browsers</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 steht allein oder als %1=1 oder %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane hat keine solche Einstellung</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>Nicht alle Einstellungen des Links ließen sich verwenden:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1: %2; wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1: %2; stattdessen wird %3 verwendet.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Link zu einer Unterrichtsstunde</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Verteilungsdaten speichern...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Link zu dieser Einstellung kopieren</translation>
     </message>
 </context>
 </TS>

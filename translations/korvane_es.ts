@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane: %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Mostrar la curva de campo lejano: la intensidad del libro de texto sobre el perfil.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane: %1 no admite ningún valor; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>diafragma con red</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>el idioma del navegador</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>dado más de una vez</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 va solo, o como %1=1 o %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane no tiene ese ajuste</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>No se pudieron usar todos los ajustes del enlace:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1: %2; se omite.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1: %2; se usa %3 en su lugar.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Enlace a una clase</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Guardar los datos del perfil...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Copiar el enlace a esta configuración</translation>
     </message>
 </context>
 </TS>

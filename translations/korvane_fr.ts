@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane&#xa0;: %1 %2&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Afficher la courbe du champ lointain&#xa0;: l’intensité du manuel au-dessus du profil.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane&#xa0;: %1 ne prend pas de valeur&#xa0;; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>diaphragme à réseau</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>la langue du navigateur</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 s’écrit seul, ou %1=1 ou %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane n’a pas ce réglage</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>Les réglages du lien n’ont pas tous pu être utilisés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1&#xa0;: %2&#xa0;; il est ignoré.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1&#xa0;: %2&#xa0;; %3 est utilisé à la place.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Lien vers une leçon</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Enregistrer les données du profil...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Copier le lien vers ce réglage</translation>
     </message>
 </context>
 </TS>

@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane: %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Pokaż krzywą pola dalekiego: natężenie z podręcznika nad rozkładem.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane: %1 nie przyjmuje wartości; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>przesłona z siatką</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>język przeglądarki</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>wyłączone</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>podane więcej niż raz</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 występuje samo albo jako %1=1 lub %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane nie ma takiego ustawienia</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>Nie wszystkie ustawienia z linku dało się użyć:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1: %2; zostaje pominięte.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1: %2; zamiast tego użyto %3.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Link do lekcji</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Zapisz dane rozkładu...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Kopiuj link do tego ustawienia</translation>
     </message>
 </context>
 </TS>

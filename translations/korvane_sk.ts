@@ -209,6 +209,14 @@
         <extracomment>%1 is the option, %2 the value refused, %3 what is allowed.</extracomment>
         <translation>korvane: %1 %2: %3</translation>
     </message>
+    <message>
+        <source>Show the far-field curve: the textbook&apos;s intensity over the profile.</source>
+        <translation>Zobraziť krivku vzdialeného poľa: učebnicovú intenzitu nad priebehom.</translation>
+    </message>
+    <message>
+        <source>korvane: %1 takes no value; %2</source>
+        <translation>korvane: %1 neberie žiadnu hodnotu; %2</translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -247,6 +255,46 @@
     <message>
         <source>diaphragm with grating</source>
         <translation>clona s mriežkou</translation>
+    </message>
+</context>
+<context>
+    <name>LessonLink</name>
+    <message>
+        <source>the browser&apos;s language</source>
+        <translation>jazyk prehliadača</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>vypnuté</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>zadané viackrát</translation>
+    </message>
+    <message>
+        <source>%1 stands alone, or as %1=1 or %1=0</source>
+        <extracomment>%1 is the parameter&apos;s name, as in the link.</extracomment>
+        <translation>%1 stojí samo, alebo ako %1=1 či %1=0</translation>
+    </message>
+    <message>
+        <source>Korvane has no such setting</source>
+        <translation>Korvane také nastavenie nemá</translation>
+    </message>
+    <message>
+        <source>The link&apos;s settings could not all be used:</source>
+        <translation>Všetky nastavenia z odkazu sa nedali použiť:</translation>
+    </message>
+    <message>
+        <source>%1: %2; it is left out.</source>
+        <translation>%1: %2; vynecháva sa.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3 is used instead.</source>
+        <translation>%1: %2; namiesto toho sa použije %3.</translation>
+    </message>
+    <message>
+        <source>Link to a lesson</source>
+        <translation>Odkaz na hodinu</translation>
     </message>
 </context>
 <context>
@@ -513,6 +561,10 @@
     <message>
         <source>Save profile data...</source>
         <translation>Uložiť údaje priebehu...</translation>
+    </message>
+    <message>
+        <source>Copy link to this setup</source>
+        <translation>Kopírovať odkaz na toto nastavenie</translation>
     </message>
 </context>
 </TS>
