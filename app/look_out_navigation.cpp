@@ -8,6 +8,7 @@
 #include "look_out_panel.h"
 #include "look_out_view.h"
 #include "run_conductor.h"
+#include "touch_gestures.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -58,6 +59,14 @@ bool LookOutNavigation::surfaceEvent(QEvent *event)
     switch (event->type()) {
     case QEvent::MouseMove:
         lookAt(static_cast<QMouseEvent *>(event)->position());
+        break;
+    case QEvent::MouseButtonPress:
+        // A finger has no hover: put down, it looks where it is, and the
+        // press goes no further, to the window that would put it away.
+        if (TouchGestures::byFinger(static_cast<QMouseEvent *>(event))) {
+            lookAt(static_cast<QMouseEvent *>(event)->position());
+            return true;
+        }
         break;
     case QEvent::Leave:
         if (!surface_.hasFocus())
@@ -145,13 +154,16 @@ void LookOutNavigation::forget()
     hide();
 }
 
-void LookOutNavigation::lookAt(QPointF position)
+bool LookOutNavigation::answersAt(QPointF position) const
+{
+    return columnAt(position).has_value();
+}
+
+std::optional<double> LookOutNavigation::columnAt(QPointF position) const
 {
     const RunLookOut *run = run_.lookable();
-    if (!run) {
-        hide();
-        return;
-    }
+    if (!run)
+        return std::nullopt;
     // The surface's logical pixels are the design's at the zoom.
     const double x = position.x() / zoom_ * kTwipsPerPixel;
     const double y = position.y() / zoom_ * kTwipsPerPixel;
@@ -161,12 +173,21 @@ void LookOutNavigation::lookAt(QPointF position)
     const double above = std::max(kLowestProfile, run->tallestBar()) + kProfileMargin;
     const double column = std::round(x);
     if (column < scene::kFirstColumn || column > run_.lastLookable() || y < scene::kScreenY - above
-        || y > scene::kScreenY + below) {
+        || y > scene::kScreenY + below)
+        return std::nullopt;
+    return column;
+}
+
+void LookOutNavigation::lookAt(QPointF position)
+{
+    const std::optional<double> column = columnAt(position);
+    if (!column) {
         hide();
         return;
     }
+    const RunLookOut *run = run_.lookable();
     marker_->hide();
-    panel_->showAt(*run, run->at(column), surface_.mapTo(window_, position.toPoint()));
+    panel_->showAt(*run, run->at(*column), surface_.mapTo(window_, position.toPoint()));
 }
 
 } // namespace korvane

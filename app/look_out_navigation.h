@@ -44,8 +44,12 @@ public:
     // note of a paused run, or with none, the design's own description.
     void setNote(const QStringList &note);
 
-    // The drawing area's own events: the pointer, the focus, Esc. True when taken.
+    // The drawing area's own events: the pointer, a finger put down, the
+    // focus, Esc. True when taken.
     bool surfaceEvent(QEvent *event);
+    // Whether the look-out answers at `position` on the drawing: over the
+    // screen line or the profile of a run that can be looked at.
+    bool answersAt(QPointF position) const;
     // The column keys on the focused drawing area; true when the key was one.
     bool key(const QKeyEvent *key);
     void hide();
@@ -59,6 +63,8 @@ private:
     // The look-out for the pointer at `position` on the surface, or none
     // when it is not over the screen line or the profile of a finished run.
     void lookAt(QPointF position);
+    // The column the look-out answers for at `position`, if any.
+    std::optional<double> columnAt(QPointF position) const;
 
     QWidget *window_;
     DrawingSurface &surface_;

@@ -17,6 +17,7 @@
 #include "slow_down.h"
 #include "startup.h"
 #include "title_bar.h"
+#include "touch_gestures.h"
 #include "twips.h"
 #include "window_menu.h"
 #include "window_view.h"
@@ -115,6 +116,7 @@ MainWindow::MainWindow(QWidget *parent)
         [this] { QGuiApplication::clipboard()->setText(pageAddress() + lessonLinkQuery(currentSetup(*this))); });
 #endif
     menu_ = new WindowMenu(this, std::move(commands));
+    gestures_ = new TouchGestures(this, surface_, [this](QPointF at) { return lookOut_->answersAt(at); });
     connectParts();
     // Ctrl with the wheel zooms over any control, the scroll bars included.
     qApp->installEventFilter(this);
@@ -166,6 +168,7 @@ void MainWindow::connectParts()
     connect(view_, &WindowView::fullScreenShown, menu_, &WindowMenu::showFullScreen);
     connect(layers_, &ProfileLayers::showMaximaChanged, menu_->showMaximaAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::showFarFieldChanged, menu_->showFarFieldAction(), &QAction::setChecked);
+    connect(gestures_, &TouchGestures::longPressed, this, &MainWindow::popupMenu);
 }
 
 void MainWindow::applyZoom(double zoom, QPoint offset)
@@ -209,6 +212,8 @@ void MainWindow::changeEvent(QEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (gestures_->filter(watched, event))
+        return true;
     const bool ours = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
     const QEvent::Type type = event->type();
     if (ours && (type == QEvent::KeyPress || type == QEvent::KeyRelease)) {
@@ -239,7 +244,13 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::contextMenuEvent(QContextMenuEvent *event)
 {
-    menu_->popup(event->globalPos());
+    popupMenu(event->globalPos());
+}
+
+void MainWindow::popupMenu(QPoint globalPos)
+{
+    lookOut_->hide();
+    menu_->popup(globalPos);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent *event)

@@ -24,6 +24,7 @@ class OrderMarks;
 class PauseHint;
 class ProfileLayers;
 class RunConductor;
+class TouchGestures;
 class WindowMenu;
 class WindowView;
 class ZoomStyle;
@@ -53,6 +54,8 @@ public:
     // The client area as it is seen, controls and picture, at the zoom and
     // ratio; the look-out and the pause's note are about the picture, not in it.
     QImage picture();
+    // The window's menu, at a point of the screen.
+    void popupMenu(QPoint globalPos);
 
 signals:
     // After each Start run, once its held input has been handed back.
@@ -91,6 +94,7 @@ private:
     WindowView *view_ = nullptr;
     Exports *exports_ = nullptr;
     WindowMenu *menu_ = nullptr;
+    TouchGestures *gestures_ = nullptr;
     ZoomStyle *style_ = nullptr;
 };
 

@@ -4,8 +4,10 @@
 
 #include "column_keys.h"
 #include "controls.h"
+#include "drawing_surface.h"
 #include "held_input.h"
 #include "phasor_model.h"
+#include "touch_gestures.h"
 #include "value_stores.h"
 #include "wave_strip.h"
 
@@ -15,6 +17,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTouchEvent>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -214,6 +217,14 @@ void RunConductor::unload()
     }
 }
 
+bool RunConductor::onDrawing(const QTouchEvent *touch) const
+{
+    const QList<QEventPoint> &points = touch->points();
+    return !points.isEmpty() && std::all_of(points.cbegin(), points.cend(), [this](const QEventPoint &point) {
+        return window_->childAt(point.position().toPoint()) == static_cast<const QWidget *>(&surface_);
+    });
+}
+
 bool RunConductor::isParameterControl(const QWidget *widget) const
 {
     for (; widget && widget != window_; widget = widget->parentWidget())
@@ -238,12 +249,26 @@ bool RunConductor::passesDuringRun(QObject *receiver, QEvent *event) const
     case QEvent::ContextMenu:
         // The menu, with Pause in it.
         return true;
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        // A finger on the drawing: its long press opens the menu too. A
+        // cancelled touch is let go at once, whatever it lay on.
+        if (event->type() == QEvent::TouchCancel || onDrawing(static_cast<const QTouchEvent *>(event)))
+            return true;
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-        if (static_cast<const QMouseEvent *>(event)->button() == Qt::RightButton)
+    case QEvent::MouseMove: {
+        const auto *mouse = static_cast<const QMouseEvent *>(event);
+        const QWidget *under = atWindow ? window_->childAt(mouse->position().toPoint()) : target;
+        if (mouse->button() == Qt::RightButton
+            || (TouchGestures::byFinger(mouse) && under == static_cast<const QWidget *>(&surface_)))
             return true;
         break;
+    }
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         const auto *key = static_cast<const QKeyEvent *>(event);

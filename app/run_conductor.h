@@ -20,6 +20,7 @@
 
 class QEvent;
 class QKeyEvent;
+class QTouchEvent;
 class QWidget;
 
 namespace korvane {
@@ -104,6 +105,8 @@ private:
     // What goes on at once during a run; the rest waits for its end.
     bool passesDuringRun(QObject *receiver, QEvent *event) const;
     bool isParameterControl(const QWidget *widget) const;
+    // Every point of `touch` on the drawing, where no control lies.
+    bool onDrawing(const QTouchEvent *touch) const;
 
     QWidget *window_;
     Controls &controls_;

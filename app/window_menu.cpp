@@ -5,12 +5,47 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QInputDevice>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace korvane {
+
+namespace {
+
+// A finger's target: 44 logical pixels, as the platforms' guidelines and
+// WCAG's target size ask.
+constexpr int kFingerHeight = 44;
+
+// The menu's items as tall as a finger needs, on a machine with a touch screen.
+class FingerMenuStyle : public QProxyStyle
+{
+public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize needed = QProxyStyle::sizeFromContents(type, option, size, widget);
+        const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (type == CT_MenuItem && item && item->menuItemType != QStyleOptionMenuItem::Separator)
+            needed.setHeight(std::max(needed.height(), kFingerHeight));
+        return needed;
+    }
+};
+
+bool hasTouchScreen()
+{
+    const QList<const QInputDevice *> devices = QInputDevice::devices();
+    return std::any_of(devices.cbegin(), devices.cend(), [](const QInputDevice *device) {
+        return device->type() == QInputDevice::DeviceType::TouchScreen;
+    });
+}
+
+} // namespace
 
 WindowMenu::WindowMenu(QWidget *window, Commands commands)
     : QObject(window)
@@ -19,6 +54,11 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
 {
     menu_->setObjectName(QStringLiteral("windowMenu"));
     menu_->setAccessibleName(tr("Window menu"));
+    if (hasTouchScreen()) {
+        auto *style = new FingerMenuStyle;
+        style->setParent(menu_);
+        menu_->setStyle(style);
+    }
     // Space pauses only while a run lasts, and is a button's own key between
     // runs, so it is named in the menu but bound by the window, not here.
     // Between runs the item is not there at all: the menu is as it always was.
@@ -95,6 +135,8 @@ void WindowMenu::popup(QPoint globalPos)
 
 void WindowMenu::setZoom(double zoom)
 {
+    // A window scaled down to fit a phone keeps its menu readable.
+    zoom = std::max(zoom, 1.0);
     QFont font = QApplication::font(menu_);
     if (zoom != 1.0) {
         if (font.pointSizeF() > 0)

@@ -46,7 +46,8 @@ public:
 
     QMenu *menu() const { return menu_; }
     void popup(QPoint globalPos);
-    // Its text grows with the window's zoom, to be read as far away.
+    // Its text grows with the window's zoom, to be read as far away, and
+    // never shrinks below 100 %.
     void setZoom(double zoom);
     // Full screen is ticked, and Esc leaves it, only while it is on.
     void showFullScreen(bool on);

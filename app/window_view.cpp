@@ -48,7 +48,7 @@ void WindowView::setZoom(double zoom)
             applyZoom(zoom, centredCorner(zoom));
         return;
     }
-    if (zoom > zoom_ && !fitsScreen(zoom))
+    if (zoom > zoom_ && !fitted_ && !fitsScreen(zoom))
         return;
     applyZoom(zoom, QPoint());
     if (!(window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
@@ -79,12 +79,33 @@ void WindowView::zoomIn()
 
 void WindowView::zoomOut()
 {
-    setZoom(zoomStepBelow(zoom_));
+    const double below = zoomStepBelow(zoom_);
+    if (fitted_)
+        setZoom(below < zoom_ ? std::max(below, *fitted_) : *fitted_);
+    else
+        setZoom(below);
 }
 
 void WindowView::actualSize()
 {
     setZoom(1.0);
+}
+
+void WindowView::fitSmallScreen()
+{
+    const QScreen *here = window_->screen();
+    if (!here || fullScreen_)
+        return;
+    const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
+    const double fit = fittingZoom(design_, here->availableGeometry().size() - frame);
+    if (fit < 1.0) {
+        fitted_ = fit;
+        setZoom(fit);
+    } else {
+        fitted_.reset();
+        if (zoom_ < 1.0)
+            setZoom(1.0);
+    }
 }
 
 void WindowView::setFullScreenView(bool on)

@@ -30,13 +30,21 @@ public:
     // The whole window drawn as if designed this much larger.
     double zoom() const { return zoom_; }
     // Takes the step above or below, or 100 %; a step that would make the
-    // window larger than its screen's free area is not taken.
+    // window larger than its screen's free area is not taken, but on a small
+    // screen.
     void zoomIn();
     void zoomOut();
     void actualSize();
     // Full screen shows the design as large as the screen allows, centred.
     void setFullScreenView(bool on);
     bool fullScreenView() const { return fullScreen_.has_value(); }
+    // A screen smaller than the design at 100 % (a phone's page) shows the
+    // design whole, scaled down to fit; the fit is then the lowest step, the
+    // steps above it enlarge the window beyond the screen, to be panned. On
+    // a screen that holds the design again, 100 %. For a screen whose free
+    // area changes (a page turned with its device).
+    void fitSmallScreen();
+    bool smallScreen() const { return fitted_.has_value(); }
 
     // Ctrl with the wheel: a notch a step. True when the wheel zoomed.
     bool wheel(const QWheelEvent *wheel);
@@ -71,6 +79,8 @@ private:
     std::optional<Windowed> fullScreen_;
     // Ctrl+wheel turns of less than a notch, summed until they make one.
     int wheelAngle_ = 0;
+    // The zoom that fits a small screen, while the screen is one.
+    std::optional<double> fitted_;
 };
 
 } // namespace korvane
