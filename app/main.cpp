@@ -6,6 +6,7 @@
 #ifdef Q_OS_WASM
 #include "lesson_link.h"
 #include "web_page.h"
+#include "window_view.h"
 #endif
 
 #include <QApplication>
@@ -125,7 +126,8 @@ int main(int argc, char *argv[])
 #endif
     korvane::MainWindow window;
 #ifdef Q_OS_WASM
-    korvane::keepCentred(window);
+    korvane::keepCentred(window, [&window] { window.view().fitSmallScreen(); });
+    korvane::onPageMenu([&window](QPoint at) { window.popupMenu(at); });
     korvane::setPageTitle(window.windowTitle());
     QObject::connect(&window, &QWidget::windowTitleChanged, &korvane::setPageTitle);
     // The page's event loop goes on after the window has closed.

@@ -9,7 +9,9 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
+#include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 namespace korvane {
@@ -31,15 +33,18 @@ void centre(QWidget &window)
 class Centring : public QObject
 {
 public:
-    explicit Centring(QWidget &window)
+    Centring(QWidget &window, std::function<void()> fit)
         : QObject(&window)
         , window_(window)
+        , fit_(std::move(fit))
     {
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == &window_ && event->type() == QEvent::Show)
+            fit_();
         if (watched == &window_ && (event->type() == QEvent::Show || event->type() == QEvent::Resize))
             centre(window_);
         return false;
@@ -47,15 +52,37 @@ protected:
 
 private:
     QWidget &window_;
+    std::function<void()> fit_;
 };
+
+std::function<void(QPoint)> &pageMenu()
+{
+    static std::function<void(QPoint)> open;
+    return open;
+}
+
+// Called by the page's menu button, at the point of the page it shows the menu at.
+void openPageMenu(int x, int y)
+{
+    if (pageMenu())
+        pageMenu()(QPoint(x, y));
+}
 
 } // namespace
 
-void keepCentred(QWidget &window)
+void keepCentred(QWidget &window, std::function<void()> fit)
 {
-    window.installEventFilter(new Centring(window));
+    window.installEventFilter(new Centring(window, fit));
     if (QScreen *screen = window.screen())
-        QObject::connect(screen, &QScreen::availableGeometryChanged, &window, [&window] { centre(window); });
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &window, [&window, fit] {
+            fit();
+            centre(window);
+        });
+}
+
+void onPageMenu(std::function<void(QPoint)> open)
+{
+    pageMenu() = std::move(open);
 }
 
 void installCarriedFonts()
@@ -98,3 +125,8 @@ QString pageAddress()
 }
 
 } // namespace korvane
+
+EMSCRIPTEN_BINDINGS(korvane_page)
+{
+    emscripten::function("korvaneMenu", &korvane::openPageMenu);
+}

@@ -6,15 +6,23 @@
 // faces it carries, the page's title, the page's word that it has ended,
 // the browser's clipboard, and the page's address and query.
 
+#include <QPoint>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
 namespace korvane {
 
 // The page is the program's screen: the window stands in its middle, and
-// goes back there when it changes size (a zoom step) or the page does.
-void keepCentred(QWidget &window);
+// goes back there when it changes size (a zoom step) or the page does;
+// `fit` fits the window to a page that has changed size (a phone turned).
+void keepCentred(QWidget &window, std::function<void()> fit);
+
+// The page's menu button opens the window's menu with `open`, at a point
+// of the page.
+void onPageMenu(std::function<void(QPoint)> open);
 
 // The design's stand-in faces, which the web build carries: a browser lets
 // a page use only the fonts it brings.

@@ -19,9 +19,12 @@ qt_add_resources(korvane carried_fonts
 set(korvane_page ${CMAKE_CURRENT_BINARY_DIR}/web)
 set(korvane_page_files
     ${PROJECT_SOURCE_DIR}/packaging/web/index.html
+    ${PROJECT_SOURCE_DIR}/packaging/web/manifest.webmanifest
     ${PROJECT_SOURCE_DIR}/res/icons/korvane-32.png
     ${PROJECT_SOURCE_DIR}/res/icons/korvane-64.png
-    ${PROJECT_SOURCE_DIR}/res/icons/korvane-256.png)
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-192.png
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-256.png
+    ${PROJECT_SOURCE_DIR}/res/icons/korvane-512.png)
 # The page's own files follow their sources, whether the program is linked
 # again or not.
 set(korvane_page_copies)
@@ -43,3 +46,14 @@ add_custom_command(TARGET korvane POST_BUILD
             ${CMAKE_CURRENT_BINARY_DIR}/korvane.wasm
             ${korvane_page}
     VERBATIM)
+
+# The service worker names the set of the page's files by their contents, so
+# it is written after both the program and the page's own files.
+set(korvane_kept_files index.html manifest.webmanifest qtloader.js korvane.js korvane.wasm
+    korvane-32.png korvane-64.png korvane-192.png korvane-256.png korvane-512.png)
+add_custom_target(korvane_service_worker ALL
+    COMMAND ${CMAKE_COMMAND} -DPAGE=${korvane_page} "-DFILES=${korvane_kept_files}"
+            -DTEMPLATE=${PROJECT_SOURCE_DIR}/packaging/web/sw.js.in
+            -P ${PROJECT_SOURCE_DIR}/cmake/ServiceWorker.cmake
+    VERBATIM)
+add_dependencies(korvane_service_worker korvane korvane_page)

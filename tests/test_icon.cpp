@@ -92,6 +92,8 @@ void TestIcon::toolRedrawsCommittedIcon_data()
         const QString name = QStringLiteral("korvane-%1.png").arg(size);
         QTest::newRow(qPrintable(name)) << name;
     }
+    QTest::newRow("web page's 192 px") << "korvane-192.png";
+    QTest::newRow("web page's 512 px") << "korvane-512.png";
     QTest::newRow("windows") << "korvane.ico";
 }
 

@@ -5,7 +5,8 @@
 // on the screen. One geometry feeds both the SVG (for icon themes) and the
 // PNG sizes (for the window and for desktops that want bitmaps), so the two
 // never drift apart; korvane.ico gathers the PNG sizes for the Windows
-// program. The output is committed under res/icons/.
+// program, and the web page's manifest takes two more. The output is
+// committed under res/icons/.
 //
 // Usage: make_icon OUT_DIR
 
@@ -32,6 +33,9 @@ namespace {
 // Everything in a 256 x 256 canvas.
 constexpr double kCanvas = 256.0;
 constexpr std::array<int, 7> kPngSizes{16, 24, 32, 48, 64, 128, 256};
+// The web page's, which a browser asks for to install the page as an app;
+// larger than a Windows icon can hold.
+constexpr std::array<int, 2> kPageSizes{192, 512};
 
 const QColor kBackground(0x17, 0x32, 0x4d);
 const QColor kProfile(0xff, 0xb0, 0x00);
@@ -230,6 +234,22 @@ QByteArray ico(const std::vector<QByteArray> &pngs)
     return out;
 }
 
+// The icon at `size` as a PNG file in `out`; its bytes, none when it could not be written.
+QByteArray writePng(const QDir &out, int size)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    png(size).save(&buffer, "PNG");
+    const QString name = out.filePath(QStringLiteral("korvane-%1.png").arg(size));
+    QFile file(name);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "make_icon: cannot write %s\n", qPrintable(name));
+        return {};
+    }
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -250,18 +270,13 @@ int main(int argc, char *argv[])
     }
     std::vector<QByteArray> pngs;
     for (int size : kPngSizes) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        png(size).save(&buffer, "PNG");
-        const QString name = out.filePath(QStringLiteral("korvane-%1.png").arg(size));
-        QFile file(name);
-        if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-            std::fprintf(stderr, "make_icon: cannot write %s\n", qPrintable(name));
+        pngs.push_back(writePng(out, size));
+        if (pngs.back().isEmpty())
             return 1;
-        }
-        pngs.push_back(bytes);
     }
+    for (int size : kPageSizes)
+        if (writePng(out, size).isEmpty())
+            return 1;
     QFile icoFile(out.filePath(QStringLiteral("korvane.ico")));
     const QByteArray icoBytes = ico(pngs);
     if (!icoFile.open(QIODevice::WriteOnly) || icoFile.write(icoBytes) != icoBytes.size()) {
