@@ -35,7 +35,10 @@ double DrawingSurface::ratio() const
 
 void DrawingSurface::setZoom(double zoom)
 {
-    zoom_ = std::max(1.0, zoom);
+    // Below 100 % too: a phone's page shows the design scaled down to fit.
+    if (!(zoom > 0.0))
+        return;
+    zoom_ = zoom;
     resize(static_cast<int>(std::ceil(kLogicalSize.width() * zoom_)),
            static_cast<int>(std::ceil(kLogicalSize.height() * zoom_)));
     rescaleIfNeeded();

@@ -45,8 +45,9 @@ public:
 
     explicit DrawingSurface(QWidget *parent = nullptr);
 
-    // The design drawn this many times larger: the widget is kLogicalSize
-    // times the zoom, and everything drawn so far is drawn again to fit it.
+    // The design drawn this many times larger (or smaller, below 1): the
+    // widget is kLogicalSize times the zoom, and everything drawn so far is
+    // drawn again to fit it.
     void setZoom(double zoom);
     double zoom() const { return zoom_; }
 

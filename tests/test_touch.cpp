@@ -269,6 +269,9 @@ void TestTouch::smallScreensFitTheWindow()
     const double fit = small ? fittingZoom(MainWindow::kClientSize, w.window->screen()->size() - frame) : 1.0;
     QCOMPARE(view.zoom(), fit);
     QCOMPARE(view.smallScreen(), small);
+    // The picture too is drawn at the fit, not cut off at 100 %.
+    QCOMPARE(w.window->surface().zoom(), fit);
+    QCOMPARE(w.window->surface().image().width(), qCeil(DrawingSurface::kLogicalSize.width() * fit));
     QTRY_COMPARE(w.window->size(), zoomed(MainWindow::kClientSize, fit));
     QVERIFY(w.wholeOnScreen());
     // On a phone the steps go on past the screen, and back down to the fit.
