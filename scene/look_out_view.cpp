@@ -228,23 +228,26 @@ void drawFarFieldCurve(QPainter &painter, const QPolygonF &curve, double zoom, c
     const double dash = kFarFieldDash * zoom * ratio;
     const int thickness = std::max(1, static_cast<int>(std::lround(kFarFieldWidth * zoom * ratio)));
     std::array<QVector<QLineF>, 2> tones;
-    double along = 0.0;
+    // The dash the walk along the curve is in, counted, and how far into it:
+    // a dash's number worked out again from the length walked could come
+    // out one short at its very end, and the walk stood there for good.
+    std::size_t walking = 0;
+    double intoDash = 0.0;
     for (qsizetype i = 1; i < curve.size(); ++i) {
         QPointF from = curve[i - 1] * ratio;
         const QPointF to = curve[i] * ratio;
         double left = std::hypot(to.x() - from.x(), to.y() - from.y());
         while (left > 1e-9) {
-            const double index = std::floor(along / dash);
-            const double step = std::min((index + 1.0) * dash - along, left);
-            if (step <= 1e-9) {
-                along = (index + 1.0) * dash;
-                continue;
-            }
+            const double step = std::min(dash - intoDash, left);
             const QPointF next = from + (to - from) * (step / left);
-            tones[static_cast<std::size_t>(std::fmod(index, 2.0) != 0.0)].append(QLineF(from, next));
-            along += step;
+            tones[walking].append(QLineF(from, next));
+            intoDash += step;
             left -= step;
             from = next;
+            if (intoDash >= dash - 1e-9) {
+                walking = 1 - walking;
+                intoDash = 0.0;
+            }
         }
     }
     // The pen's square of device pixels, as the surface's own pens are.

@@ -114,6 +114,8 @@ private slots:
     void marksAtTheOrders();
     void farFieldCurveOnRequest_data();
     void farFieldCurveOnRequest();
+    void farFieldCurveAtAnyScale_data();
+    void farFieldCurveAtAnyScale();
 };
 
 void TestLookOutPanel::initTestCase()
@@ -450,6 +452,35 @@ void TestLookOutPanel::farFieldCurveOnRequest()
     item->trigger();
     QVERIFY(!curve.isVisible());
     QVERIFY(w.picture() == design);
+}
+
+void TestLookOutPanel::farFieldCurveAtAnyScale_data()
+{
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("100 %") << 1.0 << 1.0;
+    QTest::newRow("full screen on a projector") << 1080.0 / 571.0 << 1.0;
+    // Where the dashes' walk once stood still at a dash's end, for good.
+    QTest::newRow("a phone upright, ratio 3") << 0.50923482849604218 << 3.0;
+    QTest::newRow("a phone on its side, ratio 2") << 0.68301225919439581 << 2.0;
+}
+
+void TestLookOutPanel::farFieldCurveAtAnyScale()
+{
+    QFETCH(double, zoom);
+    QFETCH(double, ratio);
+    const RunLookOut run("20", 20.0, 15.0);
+    const double width = std::ceil(DrawingSurface::kLogicalSize.width() * zoom);
+    const QPolygonF curve = farFieldCurve(run, zoom, width);
+    QImage drawn((QSizeF(width, DrawingSurface::kLogicalSize.height() * zoom) * ratio).toSize(),
+                 QImage::Format_ARGB32_Premultiplied);
+    drawn.setDevicePixelRatio(ratio);
+    drawn.fill(Qt::transparent);
+    const QImage blank = drawn;
+    QPainter painter(&drawn);
+    drawFarFieldCurve(painter, curve, zoom, smallFont(zoom), run, width);
+    painter.end();
+    QVERIFY(drawn != blank);
 }
 
 QTEST_MAIN(TestLookOutPanel)
