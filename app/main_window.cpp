@@ -169,6 +169,10 @@ void MainWindow::connectParts()
     connect(layers_, &ProfileLayers::showMaximaChanged, menu_->showMaximaAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::showFarFieldChanged, menu_->showFarFieldAction(), &QAction::setChecked);
     connect(gestures_, &TouchGestures::longPressed, this, &MainWindow::popupMenu);
+#ifdef Q_OS_WASM
+    // Once Qt has finished with the cancel, never within it.
+    connect(gestures_, &TouchGestures::cancelled, this, &endCancelledTouches, Qt::QueuedConnection);
+#endif
 }
 
 void MainWindow::applyZoom(double zoom, QPoint offset)

@@ -67,10 +67,7 @@ bool TouchGestures::filter(QObject *watched, QEvent *event)
             hold_.stop();
             panFrom_.reset();
             panning_ = false;
-            // Qt ends a cancelled touch with a release where the finger was,
-            // which would click what it lies on: a release far off instead
-            // lets the control go without a click.
-            cancelled_ = true;
+            emit cancelled();
         }
         return false;
     case QEvent::MouseButtonPress:
@@ -84,16 +81,18 @@ bool TouchGestures::filter(QObject *watched, QEvent *event)
         if (!within(watched, window_))
             return false;
         const auto *release = static_cast<QMouseEvent *>(event);
-        if (cancelled_) {
-            cancelled_ = false;
+        if (!byFinger(release))
+            return false;
+        if (release->source() == Qt::MouseEventNotSynthesized) {
+            // Qt ends a touch the system has cancelled with a release of its
+            // own where the finger was, which would click what it lies on; a
+            // release far off lets the control go without a click.
             const QPointF away(-1e6, -1e6);
             QMouseEvent elsewhere(QEvent::MouseButtonRelease, away, away, away, release->button(), release->buttons(),
-                                  release->modifiers(), release->pointingDevice());
+                                  release->modifiers(), Qt::MouseEventSynthesizedByQt, release->pointingDevice());
             QCoreApplication::sendEvent(watched, &elsewhere);
             return true;
         }
-        if (!byFinger(release))
-            return false;
         hold_.stop();
         panFrom_.reset();
         return std::exchange(panning_, false);
@@ -108,14 +107,16 @@ void TouchGestures::press(QObject *watched, const QMouseEvent *event)
     pressedAt_ = event->globalPosition().toPoint();
     panning_ = false;
     panFrom_.reset();
-    const bool onDrawing = watched == drawing_;
-    if (onDrawing)
+    // Where the finger looks, it may stay to read what it shows: neither a
+    // long press nor a pan there.
+    const bool free = watched == window_ || (watched == drawing_ && !looksAt_(event->position()));
+    if (watched == drawing_ && free)
         hold_.start(QTapAndHoldGesture::timeout());
-    // Only where no control takes the finger, and the drawing has nothing
-    // to show under it; and only a window its screen cannot hold.
+    // Only where no control takes the finger; and only a window its screen
+    // cannot hold.
     const QScreen *screen = window_->screen();
     const bool larger = screen && !screen->availableGeometry().contains(window_->frameGeometry());
-    if (larger && (watched == window_ || (onDrawing && !looksAt_(event->position()))))
+    if (larger && free)
         panFrom_ = window_->pos();
 }
 

@@ -6,8 +6,9 @@
 // that no control takes into the mouse's press, moves and release, which the
 // controls take as clicks and the drawing as the look-out's pointer. Beyond
 // that: a finger held still on the drawing opens the window's menu (a long
-// press, timed as Qt's tap-and-hold gesture times it); a finger drawn across
-// a window larger than its screen, where nothing else takes it, pans the
+// press, timed as Qt's tap-and-hold gesture times it), but where it looks at
+// the profile, to be read as long as it stays; a finger drawn across a
+// window larger than its screen, where nothing else takes it, pans the
 // window; and a touch the system cancels (an edge swipe, a call coming in)
 // leaves no control pressed and clicks none.
 
@@ -42,6 +43,8 @@ public:
 
 signals:
     void longPressed(QPoint globalPos);
+    // The system has cancelled a touch, and Qt has ended it.
+    void cancelled();
 
 private:
     void press(QObject *watched, const QMouseEvent *event);
@@ -55,7 +58,6 @@ private:
     // Where the window stood when a finger that may pan it went down.
     std::optional<QPoint> panFrom_;
     bool panning_ = false;
-    bool cancelled_ = false;
 };
 
 } // namespace korvane

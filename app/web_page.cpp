@@ -113,6 +113,14 @@ bool clipboardTakesPictures()
            && !window["ClipboardItem"].isUndefined();
 }
 
+void endCancelledTouches()
+{
+    // index.html's; a page of someone else's that loads the program may have none.
+    const emscripten::val end = emscripten::val::global("korvaneEndCancelledTouches");
+    if (end.typeOf().as<std::string>() == "function")
+        end();
+}
+
 QString pageQuery()
 {
     return QString::fromStdString(emscripten::val::global("location")["search"].as<std::string>());

@@ -38,6 +38,10 @@ void showEnded();
 // Whether the browser lets the page put a picture on the clipboard.
 bool clipboardTakesPictures();
 
+// Qt 6.4 for the web keeps a finger whose touch the browser cancelled as if
+// it were still down; the page ends it for Qt, once Qt has had the cancel.
+void endCancelledTouches();
+
 // The page's query (a lesson's link sets the window up with it), and the
 // page's address without it.
 QString pageQuery();
