@@ -12,13 +12,17 @@ browser's clipboard, Save profile data as a download against
 scripts/x11/profile_csv.py); a paused run stepped by keys; no message on the
 browser's console but the program's own output.
 
-Then bench_start's page (bench/bench_start.cpp) measures runs in the browser,
+Then the page on tablets and phones, as a lesson's link, offline and by
+Lighthouse (scripts/web/check_mobile.py).
+
+Last bench_start's page (bench/bench_start.cpp) measures runs in the browser,
 set beside the same program's figures on Linux.
 
-Usage: check.py URL LINUX_SHOTS SHOTS BENCH_URL LINUX_BENCH
+Usage: check.py URL LINUX_SHOTS SHOTS BENCH_URL LINUX_BENCH SITE LIGHTHOUSE
   LINUX_SHOTS holds linux-4.png and linux-20.png, the Linux program's window
   after a whole run (tools/make_screenshot); screenshots go into SHOTS;
-  LINUX_BENCH is what bench_start printed on Linux."""
+  LINUX_BENCH is what bench_start printed on Linux; SITE is the folder the
+  server serves, the page in its korvane/; LIGHTHOUSE holds npm's lighthouse."""
 
 import base64
 import json
@@ -151,15 +155,19 @@ class Page:
     def take_console(self):
         self.console += self.driver.get_log("browser")
 
-    def console_errors(self):
-        """Fails on any error or warning on the console since the last look."""
+    def console_errors(self, allow=()):
+        """Fails on any error or warning on the console since the last look,
+        but those that say one of `allow`."""
         self.take_console()
         # Chromium's software WebGL (SwiftShader, on a machine without a GPU)
         # notes every frame it reads back to show the canvas; a page that
         # only clears a WebGL canvas gets the same.
         # Qt's web clipboard notes every copy on the console as a warning.
+        # Qt asks to cancel every touch event, a touchcancel too, which
+        # cannot be cancelled, and Chromium notes that.
+        noted = ("GL Driver Message (OpenGL, Performance", "Ignored attempt to cancel a touchcancel event", *allow)
         errors = [entry["message"] for entry in self.console
-                  if entry["level"] in ("SEVERE", "WARNING") and "GL Driver Message (OpenGL, Performance" not in entry["message"]
+                  if entry["level"] in ("SEVERE", "WARNING") and not any(note in entry["message"] for note in noted)
                   and not entry["message"].endswith('"copy succeeeded"')]
         if errors:
             fail("the browser's console says:\n  " + "\n  ".join(errors))
@@ -378,7 +386,7 @@ def run_ms(lines, slits):
 
 
 def main():
-    url, linux_shots, shots, bench_url, linux_bench = sys.argv[1:6]
+    url, linux_shots, shots, bench_url, linux_bench, site, lighthouse_tool = sys.argv[1:8]
     # The grating picture as its box shows it: the box clips its right edge.
     with open(os.path.join(ROOT, "res/grating.bmp"), "rb") as f:
         grating = Picture(subprocess.run(["convert", "bmp:-", "-crop", "360x120+0+0", "+repage", "png:-"],
@@ -613,6 +621,9 @@ def main():
             page.console_errors()
         finally:
             page.close()
+
+    import check_mobile  # it takes its helpers from this file
+    check_mobile.main(url, site, shots, grating, linux, lighthouse_tool)
 
     # Figures, not verdicts: how fast this machine's browser runs the sweep
     # beside the Linux program, both through the event loop alone.
