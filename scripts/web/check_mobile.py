@@ -191,6 +191,20 @@ def phone(url, shots, width, height):
         page.save(f"phone-{width}x{height}-run", shot)
         print(f"phone, {width} x {height} at ratio 3: the whole window on the page at {fit:.0%}, and a tap on Start "
               "runs the sweep")
+        # Turned: fitted again, whole on the turned page.
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": height, "height": width, "deviceScaleFactor": 3, "mobile": True})
+        deadline = time.monotonic() + 30
+        turned = None
+        while time.monotonic() < deadline:
+            time.sleep(1)
+            turned = page.window_box()
+            if turned and turned[2] != w and turned[2] <= height and turned[1] + turned[3] <= width:
+                break
+        else:
+            fail(f"turned to {height} x {width}, the window lies at {turned}, not fitted again")
+        page.save(f"phone-{width}x{height}-turned", page.screenshot())
+        print(f"  turned to {height} x {width}: fitted again, whole at {turned[2] / (CLIENT[0] + 4):.0%}")
         page.console_errors()
     finally:
         page.close()
