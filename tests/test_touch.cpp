@@ -9,6 +9,7 @@
 // that holds the design and a phone on its side and upright.
 
 #include "fake_clock.h"
+#include "offscreen_screens.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -22,14 +23,12 @@
 #include "zoom.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTapAndHoldGesture>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <chrono>
@@ -319,16 +318,7 @@ void TestTouch::aFingerPansAWindowLargerThanItsScreen()
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir screens;
-    QFile config(screens.filePath(QStringLiteral("screens.json")));
-    if (!config.open(QIODevice::WriteOnly) || config.write(kScreens) < 0)
-        return EXIT_FAILURE;
-    config.close();
-    QDir::setCurrent(screens.path());
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
-    QApplication app(argc, argv);
-    TestTouch test;
-    return QTest::qExec(&test, argc, argv);
+    return korvane::test::execOnScreens<TestTouch>(kScreens, argc, argv);
 }
 
 #include "test_touch.moc"

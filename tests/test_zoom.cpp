@@ -8,6 +8,7 @@
 // window can move between ratios within one test.
 
 #include "fake_clock.h"
+#include "offscreen_screens.h"
 #include "run_picture.h"
 #include "window_fixture.h"
 #include "worked_values.h"
@@ -473,21 +474,9 @@ void TestZoom::defaultPictureFile()
              QStringLiteral("korvane-0-slits.png"));
 }
 
-// The screens must exist before the application does.
 int main(int argc, char *argv[])
 {
-    QTemporaryDir screens;
-    QFile config(screens.filePath(QStringLiteral("screens.json")));
-    if (!config.open(QIODevice::WriteOnly) || config.write(kScreens) < 0)
-        return EXIT_FAILURE;
-    config.close();
-    // The platform's options are separated by colons, which a Windows path
-    // would contain: the file is named from its own folder.
-    QDir::setCurrent(screens.path());
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=screens.json");
-    QApplication app(argc, argv);
-    TestZoom test;
-    return QTest::qExec(&test, argc, argv);
+    return korvane::test::execOnScreens<TestZoom>(kScreens, argc, argv);
 }
 
 #include "test_zoom.moc"
