@@ -101,6 +101,7 @@ class TestTouch : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -125,6 +126,13 @@ void TestTouch::initTestCase()
     finger_ = QTest::createTouchDevice();
     // A long press in a test's time.
     QTapAndHoldGesture::setTimeout(100);
+}
+
+void TestTouch::cleanupTestCase()
+{
+    // Ours to delete, as QtTest says of the devices it makes.
+    delete finger_;
+    finger_ = nullptr;
 }
 
 void TestTouch::init()
