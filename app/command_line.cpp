@@ -77,6 +77,10 @@ struct Options {
         QStringLiteral("show-far-field"),
         QCoreApplication::translate("CommandLine",
                                     "Show the far-field curve: the textbook's intensity over the profile.")};
+    QCommandLineOption keepProfiles{
+        QStringLiteral("keep-profiles"),
+        QCoreApplication::translate("CommandLine", "Keep profiles to compare: at each Start the profile on screen "
+                                                   "stays as a coloured outline, the three most recent.")};
     QCommandLineOption start{QStringLiteral("start"),
                              QCoreApplication::translate("CommandLine", "One run at once, when the window is up.")};
     QCommandLineOption language{
@@ -96,7 +100,8 @@ void describe(QCommandLineParser &parser, const Options &options)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({options.slits, options.frequency, options.slowDown, options.zoom, options.fullScreen,
-                       options.showMaxima, options.showFarField, options.start, options.language});
+                       options.showMaxima, options.showFarField, options.keepProfiles, options.start,
+                       options.language});
 }
 
 // Whether `option`, as written with its dashes, is one of those that take a value.
@@ -233,6 +238,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     start.fullScreen = parser.isSet(options.fullScreen);
     start.showMaxima = parser.isSet(options.showMaxima);
     start.showFarField = parser.isSet(options.showFarField);
+    start.keepProfiles = parser.isSet(options.keepProfiles);
     start.start = parser.isSet(options.start);
     return line;
 }
@@ -354,6 +360,8 @@ void applyStartOptions(MainWindow &window, const StartOptions &options)
         window.profileLayers().setShowMaxima(true);
     if (options.showFarField)
         window.profileLayers().setShowFarField(true);
+    if (options.keepProfiles)
+        window.profileLayers().setKeepProfiles(true);
     WindowView &view = window.view();
     if (options.zoom)
         for (double before = 0.0; view.zoom() < *options.zoom && view.zoom() != before;) {
@@ -380,6 +388,7 @@ StartOptions currentSetup(MainWindow &window)
     setup.fullScreen = view.fullScreenView();
     setup.showMaxima = window.profileLayers().showMaxima();
     setup.showFarField = window.profileLayers().showFarField();
+    setup.keepProfiles = window.profileLayers().keepProfiles();
     return setup;
 }
 

@@ -24,6 +24,7 @@ struct StartOptions {
     bool fullScreen = false;
     bool showMaxima = false;
     bool showFarField = false;
+    bool keepProfiles = false;
     bool start = false;
     std::optional<QString> language; // a translation's code, or "" for English
 };
@@ -59,12 +60,12 @@ QString helpText();
 QString versionText();
 
 // Sets the window as the user's clicks would: the slit count, the frequency
-// and the slow-down first, as a user meets the window, then Show maxima and
-// the far-field curve, the zoom, full screen, and the run. The window has
+// and the slow-down first, as a user meets the window, then Show maxima, the
+// far-field curve and Keep profiles, the zoom, full screen, and the run. The window has
 // been shown.
 void applyStartOptions(MainWindow &window, const StartOptions &options);
 // The options that set a window up as `window` is now: its slit count,
-// frequency, slow-down, zoom (a step's), full screen and layers.
+// frequency, slow-down, zoom (a step's), full screen, layers and Keep profiles.
 StartOptions currentSetup(MainWindow &window);
 
 } // namespace korvane

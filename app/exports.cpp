@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 #include "exports.h"
 
+#include "kept_profiles.h"
 #include "look_out.h"
 #include "picture_file.h"
 #include "profile_file.h"
@@ -87,15 +88,15 @@ void Exports::savePictureAs(const QString &slitCount)
 #endif
 }
 
-void Exports::copyProfileData(const RunLookOut &run)
+void Exports::copyProfileData(const RunLookOut &run, const std::vector<KeptProfile> &kept)
 {
-    QGuiApplication::clipboard()->setText(profileTable(run, QLocale()));
+    QGuiApplication::clipboard()->setText(profileTable(run, QLocale(), kept));
 }
 
-void Exports::saveProfileDataAs(const RunLookOut &run)
+void Exports::saveProfileDataAs(const RunLookOut &run, const std::vector<KeptProfile> &kept)
 {
     // The numbers of the run on screen now, whatever happens while the dialog is open.
-    const QByteArray csv = profileCsv(run);
+    const QByteArray csv = profileCsv(run, kept);
     const QString suggested = defaultProfileFile(QString::fromStdString(run.slitCountText()), run.frequency());
 #ifdef Q_OS_WASM
     QFileDialog::saveFileContent(csv, QFileInfo(suggested).fileName());

@@ -10,12 +10,14 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
 namespace korvane {
 
 class RunLookOut;
+struct KeptProfile;
 
 class Exports : public QObject
 {
@@ -29,9 +31,10 @@ public:
     // Asks for a file, named for `slitCount` unless the user chooses another,
     // and writes the picture there; says why when it cannot.
     void savePictureAs(const QString &slitCount);
-    // The run's numbers: onto the clipboard for a spreadsheet, or into a CSV file.
-    void copyProfileData(const RunLookOut &run);
-    void saveProfileDataAs(const RunLookOut &run);
+    // The run's numbers, and each kept run's intensity beside them: onto the
+    // clipboard for a spreadsheet, or into a CSV file.
+    void copyProfileData(const RunLookOut &run, const std::vector<KeptProfile> &kept);
+    void saveProfileDataAs(const RunLookOut &run, const std::vector<KeptProfile> &kept);
 
 private:
     QWidget *window_;

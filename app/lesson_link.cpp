@@ -19,7 +19,7 @@ namespace {
 // The options that take a value, the slit count before the frequency, whose
 // range it sets; and those that are on by being there.
 const QStringList kValued{"language", "slits", "frequency", "slow-down", "zoom"};
-const QStringList kFlags{"full-screen", "show-maxima", "show-far-field", "start"};
+const QStringList kFlags{"full-screen", "show-maxima", "show-far-field", "keep-profiles", "start"};
 
 // A link's text as the message shows it: a value may be anything a link can
 // carry, so it is cut short and its control characters are not passed on.
@@ -128,6 +128,7 @@ LessonLink parseLessonLink(const QString &query)
         bool &flag = name == QLatin1String("full-screen")      ? options.fullScreen
                      : name == QLatin1String("show-maxima")    ? options.showMaxima
                      : name == QLatin1String("show-far-field") ? options.showFarField
+                     : name == QLatin1String("keep-profiles")  ? options.keepProfiles
                                                                : options.start;
         flag = *on;
     }
@@ -170,6 +171,8 @@ QString lessonLinkQuery(const StartOptions &options)
         items << QStringLiteral("show-maxima");
     if (options.showFarField)
         items << QStringLiteral("show-far-field");
+    if (options.keepProfiles)
+        items << QStringLiteral("keep-profiles");
     if (options.start)
         items << QStringLiteral("start");
     if (options.language)

@@ -5,6 +5,7 @@
 #include "column_keys.h"
 #include "design.h"
 #include "drawing_surface.h"
+#include "kept_profiles_layer.h"
 #include "look_out_panel.h"
 #include "look_out_view.h"
 #include "run_conductor.h"
@@ -29,11 +30,13 @@ constexpr double kProfileMargin = 150.0;
 
 } // namespace
 
-LookOutNavigation::LookOutNavigation(QWidget *window, DrawingSurface &surface, const RunConductor &run)
+LookOutNavigation::LookOutNavigation(QWidget *window, DrawingSurface &surface, const RunConductor &run,
+                                     const KeptProfiles &kept)
     : QObject(window)
     , window_(window)
     , surface_(surface)
     , run_(run)
+    , kept_(kept)
     , panel_(new LookOutPanel(window))
     , marker_(new ColumnMarker(window))
     , designDescription_(surface.accessibleDescription())
@@ -134,7 +137,7 @@ void LookOutNavigation::lookAtColumn(int column)
     const QPointF onLine(column / static_cast<double>(kTwipsPerPixel) * zoom_,
                          scene::kScreenY / kTwipsPerPixel * zoom_);
     const QPoint point = surface_.mapTo(window_, onLine.toPoint());
-    panel_->showAt(*run, run->at(column), point);
+    showPanel(*run, column, point);
     marker_->showAt(point);
     // The drawing area has the focus: what it describes is read out.
     surface_.setAccessibleDescription(panel_->lines().join(QLatin1Char('\n')));
@@ -170,7 +173,10 @@ std::optional<double> LookOutNavigation::columnAt(QPointF position) const
     // The screen line with the profile above it and the orders' marks below.
     const double below = orderMarksDepth(zoom_, smallFont(zoom_)) / zoom_ * kTwipsPerPixel;
     // The lowest first: a bar that is not a number (a damaged store's) leaves it.
-    const double above = std::max(kLowestProfile, run->tallestBar()) + kProfileMargin;
+    double tallest = std::max(kLowestProfile, run->tallestBar());
+    for (const KeptProfile &earlier : kept_.profiles())
+        tallest = std::max(tallest, earlier.run.tallestBar());
+    const double above = tallest + kProfileMargin;
     const double column = std::round(x);
     if (column < scene::kFirstColumn || column > run_.lastLookable() || y < scene::kScreenY - above
         || y > scene::kScreenY + below)
@@ -187,7 +193,15 @@ void LookOutNavigation::lookAt(QPointF position)
     }
     const RunLookOut *run = run_.lookable();
     marker_->hide();
-    panel_->showAt(*run, run->at(*column), surface_.mapTo(window_, position.toPoint()));
+    showPanel(*run, *column, surface_.mapTo(window_, position.toPoint()));
+}
+
+void LookOutNavigation::showPanel(const RunLookOut &run, double column, QPoint point)
+{
+    std::vector<LookOutPanel::Line> kept;
+    for (const KeptProfile &earlier : kept_.profiles())
+        kept.push_back({keptLookOutLine(earlier, static_cast<int>(column)), keptColour(earlier.colour)});
+    panel_->showAt(run, run.at(column), point, kept);
 }
 
 } // namespace korvane

@@ -23,6 +23,8 @@ namespace korvane {
 
 class ColumnMarker;
 class DrawingSurface;
+class KeptProfiles;
+class RunLookOut;
 class LookOutPanel;
 class RunConductor;
 
@@ -32,8 +34,9 @@ class LookOutNavigation : public QObject
 
 public:
     // The panel and the marker are made as children of `window`, over
-    // `surface`; `run` says which run can be looked at.
-    LookOutNavigation(QWidget *window, DrawingSurface &surface, const RunConductor &run);
+    // `surface`; `run` says which run can be looked at, `kept` which earlier
+    // runs are compared with it.
+    LookOutNavigation(QWidget *window, DrawingSurface &surface, const RunConductor &run, const KeptProfiles &kept);
 
     const LookOutPanel &panel() const { return *panel_; }
     const ColumnMarker &marker() const { return *marker_; }
@@ -60,6 +63,7 @@ private:
     // Where the keyboard's look-out starts.
     int firstKeyColumn() const;
     void lookAtColumn(int column);
+    void showPanel(const RunLookOut &run, double column, QPoint point);
     // The look-out for the pointer at `position` on the surface, or none
     // when it is not over the screen line or the profile of a finished run.
     void lookAt(QPointF position);
@@ -69,6 +73,7 @@ private:
     QWidget *window_;
     DrawingSurface &surface_;
     const RunConductor &run_;
+    const KeptProfiles &kept_;
     LookOutPanel *panel_;
     ColumnMarker *marker_;
     double zoom_ = 1.0;

@@ -57,9 +57,14 @@ QRect LookOutPanel::chainArea() const
     return {(width() - side) / 2, top, side, side};
 }
 
-void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint pointer)
+void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, const std::vector<Line> &kept)
 {
     lines_ = lookOutLines(run, look);
+    keptColours_.clear();
+    for (const Line &line : kept) {
+        lines_ << line.text;
+        keptColours_.push_back(line.colour);
+    }
     look_ = look;
     longest_ = PhasorCount(run.slitCount()) * PhasorLength(run.slitCountText());
 
@@ -105,6 +110,8 @@ void LookOutPanel::paintEvent(QPaintEvent *)
         if (i == kLinesAbove)
             y = area.bottom() + 1 + margin;
         painter.setFont(i == 0 ? boldFont_ : font_);
+        const qsizetype kept = i - (lines_.size() - static_cast<qsizetype>(keptColours_.size()));
+        painter.setPen(kept >= 0 ? keptColours_[static_cast<std::size_t>(kept)] : ink);
         painter.drawText(QRect(margin, y, width() - 2 * margin, lineHeight()), Qt::AlignLeft | Qt::AlignVCenter,
                          lines_[i]);
         y += lineHeight();

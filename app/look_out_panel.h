@@ -10,8 +10,11 @@
 #include "look_out.h"
 #include "overlay.h"
 
+#include <QColor>
 #include <QFont>
 #include <QStringList>
+
+#include <vector>
 
 namespace korvane {
 
@@ -22,9 +25,15 @@ class LookOutPanel : public Overlay
 public:
     explicit LookOutPanel(QWidget *parent);
 
+    // A line said in a colour of its own.
+    struct Line {
+        QString text;
+        QColor colour;
+    };
+
     // Shows the look-out beside `pointer` (in the parent's coordinates),
-    // moved so that it stays whole inside the parent.
-    void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer);
+    // moved so that it stays whole inside the parent, with `kept` last.
+    void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, const std::vector<Line> &kept = {});
     const QStringList &lines() const { return lines_; }
 
 protected:
@@ -39,6 +48,8 @@ private:
     QFont font_;
     QFont boldFont_;
     QStringList lines_;
+    // The colours of the last lines, the kept runs'.
+    std::vector<QColor> keptColours_;
     LookOut look_;
     double longest_ = 0.0;
 };

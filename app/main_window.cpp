@@ -75,7 +75,7 @@ MainWindow::MainWindow(QWidget *parent)
     connectHandlers();
     // Over everything, the controls included.
     hint_ = new PauseHint(this);
-    lookOut_ = new LookOutNavigation(this, *surface_, *conductor_);
+    lookOut_ = new LookOutNavigation(this, *surface_, *conductor_, layers_->keptProfiles());
     placeLayers(1.0, QPoint());
     exports_ = new Exports(this, [this] { return picture(); });
     style_ = new ZoomStyle;
@@ -104,6 +104,8 @@ MainWindow::MainWindow(QWidget *parent)
         [this](bool on) { conductor_->command([this, on] { view_->setFullScreenView(on); }); },
         [this](bool on) { conductor_->command([this, on] { layers_->setShowMaxima(on); }); },
         [this](bool on) { conductor_->command([this, on] { layers_->setShowFarField(on); }); },
+        [this](bool on) { conductor_->command([this, on] { layers_->setKeepProfiles(on); }); },
+        later([this] { layers_->clearKeptProfiles(); }),
         later([this] { exports_->copyPicture(); }),
         later([this] { exports_->savePictureAs(controls_.nNdirek->text()); }),
         later([this] { copyProfileData(); }),
@@ -168,6 +170,9 @@ void MainWindow::connectParts()
     connect(view_, &WindowView::fullScreenShown, menu_, &WindowMenu::showFullScreen);
     connect(layers_, &ProfileLayers::showMaximaChanged, menu_->showMaximaAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::showFarFieldChanged, menu_->showFarFieldAction(), &QAction::setChecked);
+    connect(layers_, &ProfileLayers::keepProfilesChanged, menu_->keepProfilesAction(), &QAction::setChecked);
+    connect(layers_, &ProfileLayers::keptProfilesChanged, menu_, &WindowMenu::showKeptProfiles);
+    connect(conductor_, &RunConductor::paintingOver, layers_, &ProfileLayers::paintingOver);
     connect(gestures_, &TouchGestures::longPressed, this, &MainWindow::popupMenu);
 #ifdef Q_OS_WASM
     // Once Qt has finished with the cancel, never within it.
@@ -282,13 +287,13 @@ QImage MainWindow::picture()
 void MainWindow::copyProfileData()
 {
     if (const std::optional<RunLookOut> &run = conductor_->runOnScreen())
-        exports_->copyProfileData(*run);
+        exports_->copyProfileData(*run, layers_->keptProfiles().profiles());
 }
 
 void MainWindow::saveProfileDataAs()
 {
     if (const std::optional<RunLookOut> &run = conductor_->runOnScreen())
-        exports_->saveProfileDataAs(*run);
+        exports_->saveProfileDataAs(*run, layers_->keptProfiles().profiles());
 }
 
 void MainWindow::runStarted()

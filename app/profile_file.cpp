@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Korvane developers
 #include "profile_file.h"
 
+#include "kept_profiles_layer.h"
 #include "look_out.h"
 #include "picture_file.h"
 #include "profile_data.h"
@@ -19,7 +20,7 @@ namespace korvane {
 
 namespace {
 
-std::vector<std::string> header()
+std::vector<std::string> header(const std::vector<KeptProfile> &kept)
 {
     const char *const names[] = {
         //: Column headers of the profile data, as a spreadsheet shows them.
@@ -34,6 +35,8 @@ std::vector<std::string> header()
     std::vector<std::string> fields;
     for (const char *name : names)
         fields.push_back(QCoreApplication::translate("ProfileData", name).toStdString());
+    for (const KeptProfile &earlier : kept)
+        fields.push_back(keptDataHeader(earlier.run).toStdString());
     return fields;
 }
 
@@ -48,15 +51,15 @@ QString digitsOnly(const QString &text)
 
 } // namespace
 
-QString profileTable(const RunLookOut &run, const QLocale &locale)
+QString profileTable(const RunLookOut &run, const QLocale &locale, const std::vector<KeptProfile> &kept)
 {
     const std::string separator = QString(locale.decimalPoint()).toStdString();
-    return QString::fromStdString(ProfileText(run, header(), {'\t', separator, "\n"}));
+    return QString::fromStdString(ProfileText(run, header(kept), {'\t', separator, "\n"}, kept));
 }
 
-QByteArray profileCsv(const RunLookOut &run)
+QByteArray profileCsv(const RunLookOut &run, const std::vector<KeptProfile> &kept)
 {
-    return QByteArray::fromStdString(ProfileText(run, header(), {',', ".", "\r\n"}));
+    return QByteArray::fromStdString(ProfileText(run, header(kept), {',', ".", "\r\n"}, kept));
 }
 
 QString defaultProfileFile(const QString &slitCount, double frequency)

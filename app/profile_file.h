@@ -6,21 +6,23 @@
 // format for the clipboard, which a spreadsheet pastes as numbers, and an
 // RFC 4180 CSV file for saving, in UTF-8 with a decimal point.
 
+#include "kept_profiles.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 class QLocale;
 
 namespace korvane {
 
-class RunLookOut;
-
 // A header row and a row per screen column, tab-separated, with the
-// locale's decimal separator.
-QString profileTable(const RunLookOut &run, const QLocale &locale);
+// locale's decimal separator; a column more for each kept run.
+QString profileTable(const RunLookOut &run, const QLocale &locale, const std::vector<KeptProfile> &kept = {});
 
 // The same as CSV: commas, a decimal point, CRLF line ends.
-QByteArray profileCsv(const RunLookOut &run);
+QByteArray profileCsv(const RunLookOut &run, const std::vector<KeptProfile> &kept = {});
 
 // korvane-<slits>-slits-f<frequency>.csv in the user's documents folder (the
 // home folder when there is none).

@@ -3,6 +3,7 @@
 #include "profile_layers.h"
 
 #include "far_field_layer.h"
+#include "kept_profiles_layer.h"
 #include "order_marks.h"
 #include "run_conductor.h"
 
@@ -13,6 +14,8 @@ namespace korvane {
 ProfileLayers::ProfileLayers(QWidget *window, const RunConductor &run)
     : QObject(window)
     , run_(run)
+    // Under the far-field curve, which is about the run on screen.
+    , keptLayer_(new KeptProfilesLayer(window))
     , marks_(new OrderMarks(window))
     , farField_(new FarFieldLayer(window))
 {
@@ -33,6 +36,34 @@ void ProfileLayers::setShowFarField(bool on)
     if (on && shown)
         farField_->setRun(*shown);
     farField_->setVisible(on && shown);
+}
+
+void ProfileLayers::setKeepProfiles(bool on)
+{
+    keepProfiles_ = on;
+    emit keepProfilesChanged(on);
+    if (!on)
+        clearKeptProfiles();
+}
+
+void ProfileLayers::clearKeptProfiles()
+{
+    kept_.clear();
+    showKept();
+}
+
+void ProfileLayers::paintingOver(const RunLookOut &finished)
+{
+    if (!keepProfiles_)
+        return;
+    kept_.keep(finished);
+    showKept();
+}
+
+void ProfileLayers::showKept()
+{
+    keptLayer_->setProfiles(kept_.profiles());
+    emit keptProfilesChanged(!kept_.empty());
 }
 
 void ProfileLayers::runStarted()

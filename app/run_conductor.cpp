@@ -103,6 +103,8 @@ void RunConductor::cmdStartClick()
     heldInput_ = std::make_unique<HeldInput>(
         [this](QObject *receiver, QEvent *event) { return passesDuringRun(receiver, event); });
     // The run paints the scene over: what was said about the last one goes.
+    if (runOnScreen_)
+        emit paintingOver(*runOnScreen_);
     runOnScreen_.reset();
     const RunParameters parameters = storedRunParameters(controls_);
     runUnderWay_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);

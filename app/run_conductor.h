@@ -85,6 +85,8 @@ public:
     bool unloaded() const { return droppedInput_ != nullptr; }
 
 signals:
+    // Start is about to paint the scene over the finished run on screen.
+    void paintingOver(const RunLookOut &finished);
     // Start has painted the scene; the sweep of `run` begins.
     void started(const RunLookOut &run);
     // The sweep has reached its end, and `run` is on screen.

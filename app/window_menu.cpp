@@ -88,6 +88,13 @@ WindowMenu::WindowMenu(QWidget *window, Commands commands)
     showFarField_->setCheckable(true);
     connect(showFarField_, &QAction::toggled, this, std::move(commands.showFarField));
     menu_->addAction(showFarField_);
+    keepProfiles_ = add(tr("Keep profiles to compare"), {}, {});
+    keepProfiles_->setCheckable(true);
+    connect(keepProfiles_, &QAction::toggled, this, std::move(commands.keepProfiles));
+    menu_->addAction(keepProfiles_);
+    clearKept_ = add(tr("Clear kept profiles"), {}, std::move(commands.clearKeptProfiles));
+    menu_->addAction(clearKept_);
+    showKeptProfiles(false);
     menu_->addSeparator();
     menu_->addAction(
         add(tr("Copy picture"), QKeySequence::keyBindings(QKeySequence::Copy), std::move(commands.copyPicture)));
@@ -159,6 +166,11 @@ void WindowMenu::showProfileData(bool available)
 {
     copyProfile_->setEnabled(available);
     saveProfile_->setEnabled(available);
+}
+
+void WindowMenu::showKeptProfiles(bool any)
+{
+    clearKept_->setVisible(any);
 }
 
 void WindowMenu::showFullScreen(bool on)

@@ -4,7 +4,7 @@
 
 // The window's context menu and its keyboard shortcuts, which work with the
 // menu closed too: pausing a run, zoom, full screen, the orders' marks, the
-// far-field curve, copying and saving the picture and the profile's numbers,
+// far-field curve, the kept profiles, copying and saving the picture and the profile's numbers,
 // About.
 
 #include <QObject>
@@ -31,6 +31,8 @@ public:
         std::function<void(bool)> fullScreen;
         std::function<void(bool)> showMaxima;
         std::function<void(bool)> showFarField;
+        std::function<void(bool)> keepProfiles;
+        std::function<void()> clearKeptProfiles;
         std::function<void()> copyPicture;
         std::function<void()> savePicture;
         std::function<void()> copyProfileData;
@@ -53,6 +55,10 @@ public:
     void showFullScreen(bool on);
     QAction *showMaximaAction() const { return showMaxima_; }
     QAction *showFarFieldAction() const { return showFarField_; }
+    QAction *keepProfilesAction() const { return keepProfiles_; }
+    QAction *clearKeptProfilesAction() const { return clearKept_; }
+    // Clear kept profiles is there only while some are kept.
+    void showKeptProfiles(bool any);
     // Pause while a run goes on, Resume while it stands, neither between runs.
     void showRun(bool running, bool paused);
     QAction *pauseAction() const { return pause_; }
@@ -68,6 +74,8 @@ private:
     QAction *leaveFullScreen_ = nullptr;
     QAction *showMaxima_ = nullptr;
     QAction *showFarField_ = nullptr;
+    QAction *keepProfiles_ = nullptr;
+    QAction *clearKept_ = nullptr;
     QAction *pause_ = nullptr;
     QAction *pauseSeparator_ = nullptr;
     QAction *copyProfile_ = nullptr;

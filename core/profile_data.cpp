@@ -68,7 +68,8 @@ std::vector<ProfileRow> ProfileRows(const RunLookOut &run)
     return rows;
 }
 
-std::string ProfileText(const RunLookOut &run, const std::vector<std::string> &header, ProfileFormat format)
+std::string ProfileText(const RunLookOut &run, const std::vector<std::string> &header, ProfileFormat format,
+                        const std::vector<KeptProfile> &kept)
 {
     std::string text;
     const auto line = [&](const std::vector<std::string> &fields) {
@@ -83,11 +84,19 @@ std::string ProfileText(const RunLookOut &run, const std::vector<std::string> &h
     const std::string slits = run.slitCountText();
     const std::string frequency = fixed(run.frequency(), std::trunc(run.frequency()) == run.frequency() ? 0 : 6,
                                         format.decimalSeparator);
-    for (const ProfileRow &row : ProfileRows(run))
-        line({std::to_string(row.column), fixed(row.theta, kThetaDecimals, format.decimalSeparator),
-              fixed(row.waves, kWavesDecimals, format.decimalSeparator),
-              fixed(row.intensity, kIntensityDecimals, format.decimalSeparator),
-              fixed(row.height, kHeightDecimals, format.decimalSeparator), slits, frequency});
+    for (const ProfileRow &row : ProfileRows(run)) {
+        std::vector<std::string> fields{std::to_string(row.column),
+                                        fixed(row.theta, kThetaDecimals, format.decimalSeparator),
+                                        fixed(row.waves, kWavesDecimals, format.decimalSeparator),
+                                        fixed(row.intensity, kIntensityDecimals, format.decimalSeparator),
+                                        fixed(row.height, kHeightDecimals, format.decimalSeparator),
+                                        slits,
+                                        frequency};
+        for (const KeptProfile &earlier : kept)
+            fields.push_back(
+                fixed(earlier.intensityAt(row.column) * 100.0, kIntensityDecimals, format.decimalSeparator));
+        line(fields);
+    }
     return text;
 }
 

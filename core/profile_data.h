@@ -6,6 +6,7 @@
 // computed by the model for that run, as the look-out says them at the
 // column, never read from the picture.
 
+#include "kept_profiles.h"
 #include "look_out.h"
 
 #include <string>
@@ -36,10 +37,13 @@ struct ProfileFormat {
 };
 
 // A header row of `header` (seven names: the five above, then the slit count
-// and the frequency, which every row repeats) and a line per row. Numbers
+// and the frequency, which every row repeats; then one for each of `kept`)
+// and a line per row, ending in each kept run's intensity at the column, in
+// per cent of that run's largest. Numbers
 // have fixed decimals, correctly rounded from their binary values, no group
 // separators; a field with the separator, a quote or a line break in it is
 // quoted as RFC 4180 says.
-std::string ProfileText(const RunLookOut &run, const std::vector<std::string> &header, ProfileFormat format);
+std::string ProfileText(const RunLookOut &run, const std::vector<std::string> &header, ProfileFormat format,
+                        const std::vector<KeptProfile> &kept = {});
 
 } // namespace korvane

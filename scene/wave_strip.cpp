@@ -56,11 +56,15 @@ void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, double frequency)
 
 void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format)
 {
-    const double f = numberOrZero(nKmitočet.text());
+    nRelKmitočet.setText(relativeFrequencyText(numberOrZero(nKmitočet.text()), format));
+}
+
+QString relativeFrequencyText(double frequency, std::string_view format)
+{
     // The quotient goes through its 15-digit text before it is rounded for
     // display, so the read-out rounds what a user would read, not the binary.
-    const QString plain = numberQText(f / 6.28);
-    nRelKmitočet.setText(formatQNumber(numberOrZero(plain), format));
+    const QString plain = numberQText(frequency / 6.28);
+    return formatQNumber(numberOrZero(plain), format);
 }
 
 } // namespace korvane

@@ -6,6 +6,8 @@
 // frequency in the store, which its caller reads) and the relative-frequency
 // read-out.
 
+#include <QString>
+
 #include <string_view>
 
 class QLineEdit;
@@ -23,5 +25,7 @@ void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, double frequency);
 
 // Writes frequency / 6.28 into the read-out with a display pattern, "#.##" or "0.00".
 void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format);
+// What the read-out says after a run at `frequency`.
+QString relativeFrequencyText(double frequency, std::string_view format = "#.##");
 
 } // namespace korvane

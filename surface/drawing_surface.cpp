@@ -173,14 +173,25 @@ QPoint snapped(QPointF device)
 
 } // namespace
 
-double DrawingSurface::toDevice(float twips) const
+double DrawingSurface::toDevice(float twips, double scale)
 {
-    return static_cast<double>(twips) * scale_ / kTwipsPerPixel;
+    return static_cast<double>(twips) * scale / kTwipsPerPixel;
 }
 
-int DrawingSurface::devicePenWidth(int lineWidth) const
+int DrawingSurface::devicePenWidth(int lineWidth, double scale)
 {
-    return std::max(1, static_cast<int>(std::lround(lineWidth * scale_)));
+    return std::max(1, static_cast<int>(std::lround(lineWidth * scale)));
+}
+
+QRect DrawingSurface::uprightLinePixels(float x, float y1, float y2, double scale)
+{
+    if (!finite(x, y1) || !std::isfinite(y2))
+        return {};
+    QPointF fromF(toDevice(x, scale), toDevice(y1, scale));
+    QPointF toF(toDevice(x, scale), toDevice(y2, scale));
+    if (!clipToFar(fromF, toF))
+        return {};
+    return penFootprint(spanning(snapped(fromF), snapped(toF)), 1, scale);
 }
 
 QPainter &DrawingSurface::painter()
@@ -280,9 +291,9 @@ void DrawingSurface::fillRect(QRect rect, QRgb rgb)
     }
 }
 
-QRect DrawingSurface::penFootprint(QRect points, int lineWidth) const
+QRect DrawingSurface::penFootprint(QRect points, int lineWidth, double scale)
 {
-    const int width = devicePenWidth(lineWidth);
+    const int width = devicePenWidth(lineWidth, scale);
     const int before = width / 2;
     return points.adjusted(-before, -before, width - 1 - before, width - 1 - before);
 }

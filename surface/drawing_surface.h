@@ -86,6 +86,12 @@ public:
                 static_cast<double>(std::max(y1, y2)) + margin - top};
     }
 
+    // The device pixels that line() sets, at `scale` device pixels to the
+    // design's logical pixel, for a one-pixel line upright at x from y1 to
+    // y2 (twips), as the intensity bars are; empty when it sets none.
+    // Whatever marks a bar's top from outside the picture asks here.
+    static QRect uprightLinePixels(float x, float y1, float y2, double scale);
+
     // Paints the whole surface in the back colour.
     void erase();
     // Paints a caption onto the surface itself (rect in logical pixels): it is
@@ -160,10 +166,13 @@ private:
     QRect drawCaption(const Drawing &caption);
     QRectF reach(const Drawing &drawing) const;
 
-    double toDevice(float twips) const;
-    int devicePenWidth(int lineWidth) const;
+    double toDevice(float twips) const { return toDevice(twips, scale_); }
+    static double toDevice(float twips, double scale);
+    int devicePenWidth(int lineWidth) const { return devicePenWidth(lineWidth, scale_); }
+    static int devicePenWidth(int lineWidth, double scale);
     // The device pixels a thin pen sets when drawn through `points`.
-    QRect penFootprint(QRect points, int lineWidth) const;
+    QRect penFootprint(QRect points, int lineWidth) const { return penFootprint(points, lineWidth, scale_); }
+    static QRect penFootprint(QRect points, int lineWidth, double scale);
     // The caller has ended painting and clipped `rect` to the image.
     void fillRect(QRect rect, QRgb rgb);
     QPainter &painter();

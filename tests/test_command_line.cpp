@@ -114,6 +114,8 @@ void TestCommandLine::setsTheWindowAsClicksWould_data()
     QTest::newRow("the far-field curve is no maximum")
         << "--show-far-field --slow-down 5" << "4" << "20" << "16" << false << 0
         << "?slits=4&frequency=20&slow-down=5&zoom=100&show-far-field";
+    QTest::newRow("profiles kept to compare") << "--keep-profiles --slits 2" << "2" << "20" << "1" << false << 0
+                                              << "?slits=2&frequency=20&slow-down=0&zoom=100&keep-profiles";
     QTest::newRow("the frequency for the default 4 slits") << "--frequency 200 --zoom 100%" << "4" << "200" << "1"
                                                            << false << 0 << "?slits=4&frequency=200&slow-down=0&zoom=100";
 }
@@ -198,6 +200,8 @@ void TestCommandLine::aLessonAsALink_data()
     QTest::newRow("a prepared grating")
         << "?slits=20&frequency=15&slow-down=1000&zoom=200&show-maxima&show-far-field&start"
         << "?slits=20&frequency=15&slow-down=1000&zoom=200&show-maxima&show-far-field&start" << QStringList();
+    QTest::newRow("profiles kept, said outright") << "?keep-profiles=1&slits=3" << "?slits=3&keep-profiles"
+                                                  << QStringList();
     QTest::newRow("in any order, flags said outright")
         << "start=1&full-screen=0&zoom=150%25&language=CS&slits=2" << "?slits=2&zoom=150&start&language=cs"
         << QStringList();

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
 // The look-out at one column against values worked by hand from the scene's
-// geometry, the orders against the grating equation, and the far field
-// against the textbook's formula.
+// geometry, the orders against the grating equation, the far field against
+// the textbook's formula, and the runs kept to compare.
 
 #include "far_field.h"
+#include "kept_profiles.h"
 #include "look_out.h"
 
 #include <QtTest>
@@ -48,6 +49,8 @@ private slots:
     void storesThatNoHandlerWrites();
     void farFieldAsWorkedByHand_data();
     void farFieldAsWorkedByHand();
+    void keptProfiles_data();
+    void keptProfiles();
 };
 
 // Worked by hand in the paraxial (Fresnel) approximation, where slit J at x
@@ -330,6 +333,49 @@ void TestLookOut::farFieldAsWorkedByHand()
     // The look-out says the same, as a fraction.
     const RunLookOut run(QString::number(slits).toStdString(), slits, f);
     QCOMPARE(run.at(column).farField, I / (whole * whole));
+}
+
+void TestLookOut::keptProfiles_data()
+{
+    // Runs kept in turn, "-" for Clear; then the slit counts kept, oldest
+    // first, and their colours.
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<QStringList>("slits");
+    QTest::addColumn<QList<int>>("colours");
+    QTest::newRow("one") << QStringList{"4"} << QStringList{"4"} << QList<int>{0};
+    QTest::newRow("three, each its colour") << QStringList{"2", "4", "20"} << QStringList{"2", "4", "20"}
+                                            << QList<int>{0, 1, 2};
+    QTest::newRow("a fourth drops the oldest and takes its colour")
+        << QStringList{"2", "4", "20", "3"} << QStringList{"4", "20", "3"} << QList<int>{1, 2, 0};
+    QTest::newRow("cleared, the colours start again")
+        << QStringList{"2", "4", "-", "3"} << QStringList{"3"} << QList<int>{0};
+}
+
+void TestLookOut::keptProfiles()
+{
+    QFETCH(QStringList, kept);
+    QFETCH(QStringList, slits);
+    QFETCH(QList<int>, colours);
+    KeptProfiles profiles;
+    for (const QString &run : kept) {
+        if (run == QLatin1String("-"))
+            profiles.clear();
+        else
+            profiles.keep(RunLookOut(run.toStdString(), run.toDouble(), 20.0));
+    }
+    QCOMPARE(static_cast<qsizetype>(profiles.profiles().size()), slits.size());
+    for (qsizetype i = 0; i < slits.size(); ++i) {
+        const KeptProfile &profile = profiles.profiles()[static_cast<std::size_t>(i)];
+        QCOMPARE(QString::fromStdString(profile.run.slitCountText()), slits[i]);
+        QCOMPARE(profile.colour, colours[i]);
+        // The run's own numbers, not read from anything drawn.
+        for (const int P : {0, 9050, 9150, 11950}) {
+            const LookOut look = profile.run.at(P);
+            QCOMPARE(profile.intensityAt(P), look.intensity);
+            QCOMPARE(profile.heightAt(P), RawIntensity(look.chain.front(), look.chain.back())
+                                              * IntensityScale(profile.run.slitCountText(), 20.0));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLookOut)

@@ -536,8 +536,9 @@ void TestMainWindow::everyControlHasItsOwnAccessibleName()
         names.insert(name);
     }
     // 21 controls, the drawing surface, the window menu, the look-out, its
-    // column's marker, the orders' marks, the far-field curve and the pause's note
-    QCOMPARE(names.size(), 28);
+    // column's marker, the orders' marks, the far-field curve, the kept
+    // profiles and the pause's note
+    QCOMPARE(names.size(), 29);
     QVERIFY(!QAccessible::queryAccessibleInterface(control<QWidget>(*window_, "Picture2"))
                  ->text(QAccessible::Description)
                  .isEmpty());

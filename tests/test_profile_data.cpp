@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Korvane developers
 // The run on screen as numbers: the CSV file read back and checked against the
-// look-out at a few columns, the clipboard's table in the user's number format,
-// and a file that cannot be written.
+// look-out at a few columns, the clipboard's table in the user's number format
+// with a kept run's column, and a file that cannot be written.
 
 #include "fake_clock.h"
 #include "window_fixture.h"
@@ -11,6 +11,7 @@
 #include "exports.h"
 #include "look_out.h"
 #include "profile_file.h"
+#include "profile_layers.h"
 #include "run_conductor.h"
 
 #include <QClipboard>
@@ -100,12 +101,20 @@ void TestProfileData::clipboardInTheUsersNumbers()
     auto window = test::openWindow();
     test::FakeClock clock{100us};
     window->conductor().setRunClock(clock);
+    // A 2-slit run kept, and the 4-slit run of the window's start on screen.
+    window->profileLayers().setKeepProfiles(true);
+    window->controls().op2->setChecked(true);
+    QVERIFY(test::runToEnd(*window));
+    window->controls().op4Dírky->setChecked(true);
     QVERIFY(test::runToEnd(*window));
     QGuiApplication::clipboard()->clear();
-    window->exports().copyProfileData(*window->conductor().runOnScreen());
+    window->exports().copyProfileData(*window->conductor().runOnScreen(),
+                                      window->profileLayers().keptProfiles().profiles());
     const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 11951);
-    QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).size(), 7);
+    QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).size(), 8);
+    QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).constLast(),
+             QStringLiteral("2 slits, frequency 20: intensity (% of its largest)"));
     // Column 9150, the central maximum of 4 slits: numbers as the desktop writes them.
     const QStringList centre = lines.at(1 + 9150).split(QLatin1Char('\t'));
     QCOMPARE(centre[0], QStringLiteral("9150"));
@@ -113,6 +122,9 @@ void TestProfileData::clipboardInTheUsersNumbers()
     // The 4-slit chain curls a little: the brightest column lies just beside the middle.
     QCOMPARE(centre[3], QStringLiteral("99") + separator + QStringLiteral("9996"));
     QCOMPARE(centre[5], QStringLiteral("4"));
+    // The kept run's own intensity there, as its look-out gives it.
+    const double kept = RunLookOut("2", 2.0, 20.0).at(9150).intensity * 100.0;
+    QCOMPARE(centre[7], QString::number(kept, 'f', 4).replace(QLatin1Char('.'), separator));
     const QLocale user(locale);
     for (const QString &field : centre) {
         bool number = false;

@@ -41,7 +41,7 @@ void addLanguageRows()
 QSet<QString> placeholders(const QString &text)
 {
     QSet<QString> found;
-    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    static const QRegularExpression placeholder(QStringLiteral("%(\\d|n)"));
     for (auto it = placeholder.globalMatch(text); it.hasNext();)
         found.insert(it.next().captured());
     return found;
@@ -196,14 +196,24 @@ void TestTranslations::translationSourcesAreFinished()
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString translation = xml.readElementText();
             ++messages;
             QVERIFY2(type.isEmpty(), qPrintable(QStringLiteral("%1: \"%2\"").arg(type, source)));
-            QVERIFY2(!translation.isEmpty(), qPrintable(QStringLiteral("empty: \"%1\"").arg(source)));
-            QVERIFY2(placeholders(translation) == placeholders(source),
-                     qPrintable(QStringLiteral("placeholders differ: \"%1\"").arg(translation)));
-            QVERIFY2(translation.endsWith(QLatin1Char(' ')) == source.endsWith(QLatin1Char(' ')),
-                     qPrintable(QStringLiteral("trailing space differs: \"%1\"").arg(translation)));
+            // A text said of a count has a form for each of the language's plurals.
+            QStringList forms;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != QLatin1String("translation")) {
+                if (xml.isCharacters() && !xml.isWhitespace())
+                    forms << xml.text().toString();
+                else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    forms << xml.readElementText();
+            }
+            QVERIFY2(!forms.isEmpty(), qPrintable(QStringLiteral("empty: \"%1\"").arg(source)));
+            for (const QString &translation : std::as_const(forms)) {
+                QVERIFY2(!translation.isEmpty(), qPrintable(QStringLiteral("empty: \"%1\"").arg(source)));
+                QVERIFY2(placeholders(translation) == placeholders(source),
+                         qPrintable(QStringLiteral("placeholders differ: \"%1\"").arg(translation)));
+                QVERIFY2(translation.endsWith(QLatin1Char(' ')) == source.endsWith(QLatin1Char(' ')),
+                         qPrintable(QStringLiteral("trailing space differs: \"%1\"").arg(translation)));
+            }
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));

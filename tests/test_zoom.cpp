@@ -15,9 +15,11 @@
 
 #include "drawing_surface.h"
 #include "exports.h"
+#include "kept_profiles_layer.h"
 #include "main_window.h"
 #include "overlay.h"
 #include "picture_file.h"
+#include "profile_layers.h"
 #include "run_conductor.h"
 #include "window_view.h"
 #include "zoom.h"
@@ -92,7 +94,8 @@ QString layoutOf(MainWindow &window)
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")) || w->isWindow())
             continue;
         // Laid over the design by rules of their own, which test_look_out checks.
-        static const QStringList overlays{"farField", "lookOut", "lookOutColumn", "orderMarks", "pauseHint"};
+        static const QStringList overlays{"farField",   "keptProfiles", "lookOut",
+                                          "lookOutColumn", "orderMarks",   "pauseHint"};
         if (overlays.contains(w->objectName()))
             continue;
         const QRect g = w->geometry();
@@ -128,6 +131,8 @@ private slots:
     void pictureFollowsTheScreensRatio_data();
     void pictureFollowsTheScreensRatio();
     void keptDrawingsStayFew();
+    void keptProfileOutlinesItsBars_data();
+    void keptProfileOutlinesItsBars();
     void copyPicture();
     void savePicture_data();
     void savePicture();
@@ -388,6 +393,81 @@ void TestZoom::keptDrawingsStayFew()
         window.run("op20");
     }
     QCOMPARE(window.window->surface().drawingsKept(), afterOneRun);
+}
+
+void TestZoom::keptProfileOutlinesItsBars_data()
+{
+    QTest::addColumn<QPoint>("screen");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("100 %") << kLargeScreen << 1.0;
+    QTest::newRow("125 %") << kLargeScreen << 1.25;
+    QTest::newRow("300 %") << kLargeScreen << 3.0;
+    QTest::newRow("100 % at ratio 2") << kHighDensity << 1.0;
+}
+
+// A 4-slit run kept under a 2-slit run: the outline lies on the top of the
+// 4-slit run's own bars, over the 2-slit bars as well as beside them, and
+// nothing else of the 2-slit picture changes but for the legend; turned off,
+// the picture is the design's again.
+void TestZoom::keptProfileOutlinesItsBars()
+{
+    QFETCH(QPoint, screen);
+    QFETCH(double, zoom);
+    Window w(screen, zoom);
+    MainWindow &window = *w.window;
+    w.run("op4Dírky");
+    const QImage own = w.surface();
+    window.profileLayers().setKeepProfiles(true);
+    w.run("op2");
+    const QImage design = w.surface();
+    const QImage seen = window.picture().convertToFormat(QImage::Format_RGB32);
+    const QColor kept = keptColour(0);
+    const QRgb ink = own.pixel(0, 0) == qRgb(0, 0, 0) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+
+    const double scale = window.surface().scale();
+    const int thickness = std::max(1, static_cast<int>(std::lround(scale)));
+    const int screenLine = static_cast<int>(std::lround(6500.0 * scale / 15.0)) - thickness / 2;
+    const QRect legend = window.profileLayers().keptProfilesLayer().legendArea();
+    const QRect legendPixels(legend.topLeft() * window.devicePixelRatioF(), legend.size() * window.devicePixelRatioF());
+    const int width = std::min(seen.width(), own.width());
+    int columns = 0;
+    int outlined = 0;
+    int overBars = 0;
+    for (int x = 0; x < width; ++x) {
+        int top = screenLine;
+        while (top > 0 && own.pixel(x, top - 1) == ink)
+            --top;
+        if (legendPixels.contains(x, top))
+            continue;
+        ++columns;
+        if (seen.pixel(x, top) == kept.rgb()) {
+            ++outlined;
+            overBars += design.pixel(x, top) == ink;
+        }
+    }
+    QVERIFY2(outlined >= columns * 99 / 100, qPrintable(QStringLiteral("%1 of %2").arg(outlined).arg(columns)));
+    QVERIFY2(overBars >= columns / 10, qPrintable(QStringLiteral("%1 over the bars").arg(overBars)));
+
+    // Elsewhere over the profile, the 2-slit run's own picture; in the
+    // legend, the kept run's name and a sample of its line in its colour.
+    const QRect band(0, legendPixels.top(), width, screenLine + thickness - legendPixels.top());
+    int elsewhere = 0;
+    int legendInColour = 0;
+    for (int y = band.top(); y <= band.bottom(); ++y)
+        for (int x = band.left(); x <= band.right(); ++x) {
+            const QRgb pixel = seen.pixel(x, y);
+            if (legendPixels.contains(x, y))
+                legendInColour += pixel == kept.rgb();
+            else
+                elsewhere += pixel != design.pixel(x, y) && pixel != kept.rgb();
+        }
+    QCOMPARE(elsewhere, 0);
+    QVERIFY(legendInColour > 0);
+    QCOMPARE(window.profileLayers().keptProfilesLayer().legend(), QStringList{"4 slits, 3.18"});
+
+    window.profileLayers().setKeepProfiles(false);
+    QVERIFY(window.profileLayers().keptProfiles().empty());
+    QVERIFY(window.picture().convertToFormat(QImage::Format_RGB32).copy(band) == design.copy(band));
 }
 
 void TestZoom::copyPicture()

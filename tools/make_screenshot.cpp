@@ -4,10 +4,14 @@
 // program itself: the window as it stands after a full Start run with the
 // given number of slits (4, the start-up choice, by default), drawn headless,
 // so that they can be made again on any machine after a change; with
-// "far-field", the far-field curve turned on from the menu first.
+// "far-field", the far-field curve turned on from the menu first; with
+// "compare", profiles kept to compare and a run for each slit count in turn,
+// all at frequency 20.
 //
 // Usage: make_screenshot OUT.png [2|3|4|20 [far-field]]
+//        make_screenshot OUT.png compare 2|3|4|20 ...
 
+#include "command_line.h"
 #include "main_window.h"
 #include "profile_layers.h"
 
@@ -20,6 +24,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -39,9 +44,12 @@ QRadioButton *slitButton(const korvane::Controls &controls, const char *slits)
 
 int main(int argc, char *argv[])
 {
+    const bool compare = argc >= 4 && std::strcmp(argv[2], "compare") == 0;
     const bool farField = argc == 4 && std::strcmp(argv[3], "far-field") == 0;
-    if (argc < 2 || argc > 4 || (argc == 4 && !farField)) {
-        std::fputs("usage: make_screenshot OUT.png [2|3|4|20 [far-field]]\n", stderr);
+    if (argc < 2 || (argc > 4 && !compare) || (argc == 4 && !farField && !compare)) {
+        std::fputs("usage: make_screenshot OUT.png [2|3|4|20 [far-field]]\n"
+                   "       make_screenshot OUT.png compare 2|3|4|20 ...\n",
+                   stderr);
         return 2;
     }
     // Headless and at ratio 1, whatever display and scaling the caller has,
@@ -58,22 +66,41 @@ int main(int argc, char *argv[])
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     korvane::MainWindow window;
-    QRadioButton *button = slitButton(window.controls(), argc >= 3 ? argv[2] : "4");
-    if (button == nullptr) {
-        std::fprintf(stderr, "make_screenshot: the number of slits is 2, 3, 4 or 20, not %s\n", argv[2]);
-        return 2;
+    std::vector<QRadioButton *> runs;
+    if (compare) {
+        for (int i = 3; i < argc; ++i)
+            runs.push_back(slitButton(window.controls(), argv[i]));
+    } else {
+        runs.push_back(slitButton(window.controls(), argc >= 3 ? argv[2] : "4"));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (runs[i] == nullptr) {
+            std::fprintf(stderr, "make_screenshot: the number of slits is 2, 3, 4 or 20, not %s\n",
+                         argv[static_cast<int>(i) + (compare ? 3 : 2)]);
+            return 2;
+        }
     }
     window.show();
     if (farField)
         window.profileLayers().setShowFarField(true);
-    // As a user chooses: a click on the option button runs its handler
-    // (the 4-slit button is already selected, and a click leaves it so).
-    button->click();
-    // The run plays in the event loop; the picture is taken when it has ended.
-    QEventLoop played;
-    QObject::connect(&window, &korvane::MainWindow::runFinished, &played, &QEventLoop::quit);
-    window.controls().cmdStart->click();
-    played.exec();
+    if (compare)
+        window.profileLayers().setKeepProfiles(true);
+    for (QRadioButton *button : runs) {
+        // As a user chooses: a click on the option button runs its handler
+        // (the 4-slit button is already selected, and a click leaves it so).
+        button->click();
+        if (compare) {
+            // One frequency for all, on the bar the slit count shows.
+            korvane::StartOptions frequency;
+            frequency.frequency = 20;
+            korvane::applyStartOptions(window, frequency);
+        }
+        // The run plays in the event loop; the next starts when it has ended.
+        QEventLoop played;
+        QObject::connect(&window, &korvane::MainWindow::runFinished, &played, &QEventLoop::quit);
+        window.controls().cmdStart->click();
+        played.exec();
+    }
     QApplication::processEvents();
 
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

@@ -217,6 +217,36 @@
         <source>korvane: %1 takes no value; %2</source>
         <translation>korvane: %1 nebere žádnou hodnotu; %2</translation>
     </message>
+    <message>
+        <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
+        <translation>Uchovat průběhy k porovnání: při každém spuštění zůstane průběh na obrazovce jako barevný obrys, tři nejnovější.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptProfiles</name>
+    <message>
+        <source>%1: %2 % of its largest</source>
+        <extracomment>%1 names a kept run, as the legend does; %2 is its intensity at the look-out&apos;s column.</extracomment>
+        <translation>%1: %2 % jeho maxima</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, %1</source>
+        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <translation>
+            <numerusform>%n štěrbina, %1</numerusform>
+            <numerusform>%n štěrbiny, %1</numerusform>
+            <numerusform>%n štěrbin, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+        <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
+        <translation>
+            <numerusform>%n štěrbina, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
+            <numerusform>%n štěrbiny, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
+            <numerusform>%n štěrbin, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -460,6 +490,13 @@
     </message>
 </context>
 <context>
+    <name>korvane::KeptProfilesLayer</name>
+    <message>
+        <source>Kept profiles</source>
+        <translation>Uchované průběhy</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -565,6 +602,14 @@
     <message>
         <source>Copy link to this setup</source>
         <translation>Kopírovat odkaz na toto nastavení</translation>
+    </message>
+    <message>
+        <source>Keep profiles to compare</source>
+        <translation>Uchovat průběhy k porovnání</translation>
+    </message>
+    <message>
+        <source>Clear kept profiles</source>
+        <translation>Smazat uchované průběhy</translation>
     </message>
 </context>
 </TS>

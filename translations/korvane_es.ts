@@ -217,6 +217,34 @@
         <source>korvane: %1 takes no value; %2</source>
         <translation>korvane: %1 no admite ningún valor; %2</translation>
     </message>
+    <message>
+        <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
+        <translation>Guardar perfiles para comparar: en cada ejecución el perfil en pantalla queda como un contorno de color, los tres más recientes.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptProfiles</name>
+    <message>
+        <source>%1: %2 % of its largest</source>
+        <extracomment>%1 names a kept run, as the legend does; %2 is its intensity at the look-out&apos;s column.</extracomment>
+        <translation>%1: %2 % de su máximo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, %1</source>
+        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <translation>
+            <numerusform>%n rendija, %1</numerusform>
+            <numerusform>%n rendijas, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+        <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
+        <translation>
+            <numerusform>%n rendija, frecuencia %1: intensidad (% del máximo de esa ejecución)</numerusform>
+            <numerusform>%n rendijas, frecuencia %1: intensidad (% del máximo de esa ejecución)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -460,6 +488,13 @@
     </message>
 </context>
 <context>
+    <name>korvane::KeptProfilesLayer</name>
+    <message>
+        <source>Kept profiles</source>
+        <translation>Perfiles guardados</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -565,6 +600,14 @@
     <message>
         <source>Copy link to this setup</source>
         <translation>Copiar el enlace a esta configuración</translation>
+    </message>
+    <message>
+        <source>Keep profiles to compare</source>
+        <translation>Guardar perfiles para comparar</translation>
+    </message>
+    <message>
+        <source>Clear kept profiles</source>
+        <translation>Borrar perfiles guardados</translation>
     </message>
 </context>
 </TS>

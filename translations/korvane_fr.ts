@@ -217,6 +217,34 @@
         <source>korvane: %1 takes no value; %2</source>
         <translation>korvane&#xa0;: %1 ne prend pas de valeur&#xa0;; %2</translation>
     </message>
+    <message>
+        <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
+        <translation>Conserver les profils pour comparer&#xa0;: à chaque lancement, le profil à l’écran reste en contour coloré, les trois plus récents.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptProfiles</name>
+    <message>
+        <source>%1: %2 % of its largest</source>
+        <extracomment>%1 names a kept run, as the legend does; %2 is its intensity at the look-out&apos;s column.</extracomment>
+        <translation>%1&#xa0;: %2&#xa0;% de son maximum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, %1</source>
+        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <translation>
+            <numerusform>%n fente, %1</numerusform>
+            <numerusform>%n fentes, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+        <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
+        <translation>
+            <numerusform>%n fente, fréquence %1&#xa0;: intensité (% du maximum de ce tracé)</numerusform>
+            <numerusform>%n fentes, fréquence %1&#xa0;: intensité (% du maximum de ce tracé)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -460,6 +488,13 @@
     </message>
 </context>
 <context>
+    <name>korvane::KeptProfilesLayer</name>
+    <message>
+        <source>Kept profiles</source>
+        <translation>Profils conservés</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -565,6 +600,14 @@
     <message>
         <source>Copy link to this setup</source>
         <translation>Copier le lien vers ce réglage</translation>
+    </message>
+    <message>
+        <source>Keep profiles to compare</source>
+        <translation>Conserver les profils pour comparer</translation>
+    </message>
+    <message>
+        <source>Clear kept profiles</source>
+        <translation>Effacer les profils conservés</translation>
     </message>
 </context>
 </TS>

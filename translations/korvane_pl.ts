@@ -217,6 +217,36 @@
         <source>korvane: %1 takes no value; %2</source>
         <translation>korvane: %1 nie przyjmuje wartości; %2</translation>
     </message>
+    <message>
+        <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
+        <translation>Zachowuj rozkłady do porównania: przy każdym uruchomieniu rozkład na ekranie zostaje jako kolorowy kontur, trzy najnowsze.</translation>
+    </message>
+</context>
+<context>
+    <name>KeptProfiles</name>
+    <message>
+        <source>%1: %2 % of its largest</source>
+        <extracomment>%1 names a kept run, as the legend does; %2 is its intensity at the look-out&apos;s column.</extracomment>
+        <translation>%1: %2 % jego maksimum</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, %1</source>
+        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <translation>
+            <numerusform>%n szczelina, %1</numerusform>
+            <numerusform>%n szczeliny, %1</numerusform>
+            <numerusform>%n szczelin, %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+        <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
+        <translation>
+            <numerusform>%n szczelina, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
+            <numerusform>%n szczeliny, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
+            <numerusform>%n szczelin, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Korvane</name>
@@ -460,6 +490,13 @@
     </message>
 </context>
 <context>
+    <name>korvane::KeptProfilesLayer</name>
+    <message>
+        <source>Kept profiles</source>
+        <translation>Zachowane rozkłady</translation>
+    </message>
+</context>
+<context>
     <name>korvane::LookOutPanel</name>
     <message>
         <source>Look-out</source>
@@ -565,6 +602,14 @@
     <message>
         <source>Copy link to this setup</source>
         <translation>Kopiuj link do tego ustawienia</translation>
+    </message>
+    <message>
+        <source>Keep profiles to compare</source>
+        <translation>Zachowuj rozkłady do porównania</translation>
+    </message>
+    <message>
+        <source>Clear kept profiles</source>
+        <translation>Wyczyść zachowane rozkłady</translation>
     </message>
 </context>
 </TS>
