@@ -186,6 +186,9 @@ void MainWindow::applyZoom(double zoom, QPoint offset)
     menu_->setZoom(zoom);
     zoomControls(this, zoom, offset);
     surface_->move(offset);
+    // The next step's memory too, so that stepping on to it has the system
+    // hand over only the pages it adds.
+    surface_->reserve(zoomStepAbove(zoom));
     surface_->setZoom(zoom);
     lookOut_->setZoom(zoom);
     placeLayers(zoom, offset);

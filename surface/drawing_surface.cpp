@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace korvane {
 
@@ -24,8 +25,47 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     resize(kLogicalSize);
     const QSize deviceSize(static_cast<int>(std::ceil(kLogicalSize.width() * scale_)),
                            static_cast<int>(std::ceil(kLogicalSize.height() * scale_)));
-    image_ = QImage(deviceSize, QImage::Format_RGB32);
+    newImage(deviceSize);
     image_.fill(kBackColour);
+}
+
+void DrawingSurface::newImage(QSize size)
+{
+    // Let go of the present image first: if nothing else shows its pixels,
+    // they are ours to draw on again.
+    image_ = QImage();
+    const std::size_t bytes = static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()) * 4;
+    if (!pixels_ || pixels_.use_count() > 1 || pixels_->size < bytes) {
+        const std::size_t kept = pixels_ && pixels_.use_count() == 1 ? pixels_->size : 0;
+        pixels_ = std::make_shared<Pixels>();
+        // Left uninitialised: the system hands a page over when it is first
+        // painted, and a larger zoom may never come.
+        pixels_->size = std::max(bytes, kept);
+        pixels_->bytes.reset(new uchar[pixels_->size]);
+    }
+    // Each image holds the pixels for as long as it, or a copy of it, lives.
+    image_ = QImage(
+        pixels_->bytes.get(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32,
+        [](void *holder) { delete static_cast<std::shared_ptr<Pixels> *>(holder); },
+        new std::shared_ptr<Pixels>(pixels_));
+}
+
+void DrawingSurface::reserve(double zoom)
+{
+    const double scale = zoom * ratio();
+    const std::size_t bytes = static_cast<std::size_t>(std::ceil(kLogicalSize.width() * scale))
+                              * static_cast<std::size_t>(std::ceil(kLogicalSize.height() * scale)) * 4;
+    if (pixels_->size >= bytes)
+        return;
+    endPainting();
+    // Drawn into the larger pixels as it stands, so that nothing is lost.
+    const QImage standing = image_.copy();
+    image_ = QImage();
+    pixels_ = std::make_shared<Pixels>();
+    pixels_->size = bytes;
+    pixels_->bytes.reset(new uchar[bytes]);
+    newImage(standing.size());
+    std::memcpy(image_.bits(), standing.constBits(), static_cast<std::size_t>(standing.sizeInBytes()));
 }
 
 double DrawingSurface::ratio() const
@@ -61,7 +101,7 @@ void DrawingSurface::drawAllAgain()
     const QSize deviceSize(static_cast<int>(std::ceil(kLogicalSize.width() * scale_)),
                            static_cast<int>(std::ceil(kLogicalSize.height() * scale_)));
     if (image_.size() != deviceSize)
-        image_ = QImage(deviceSize, QImage::Format_RGB32);
+        newImage(deviceSize);
     image_.fill(kBackColour);
     // Every call again, in its order: the same calls give the pixels they
     // would have given had they been made at this scale first.

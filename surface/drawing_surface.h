@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -49,6 +50,10 @@ public:
     // widget is kLogicalSize times the zoom, and everything drawn so far is
     // drawn again to fit it.
     void setZoom(double zoom);
+    // Memory for the picture at up to `zoom` at the present ratio, taken now
+    // and kept from one zoom to the next: each page the system hands over is
+    // handed over once, not again at every step.
+    void reserve(double zoom);
     double zoom() const { return zoom_; }
 
     void setLineWidth(int pixels);
@@ -154,6 +159,16 @@ private:
         QRectF area;
     };
 
+    // The picture's pixels, which its images borrow; they outlive the surface
+    // while an image copied from it lives.
+    struct Pixels {
+        std::unique_ptr<uchar[]> bytes;
+        std::size_t size = 0;
+    };
+    // An image of `size` over the kept pixels when no other image still
+    // shows them, else over new ones.
+    void newImage(QSize size);
+
     void forgetCovered();
     double ratio() const;
     // Draws everything kept again when the zoom or the ratio has changed.
@@ -181,6 +196,7 @@ private:
     void changed(QRect deviceRect);
     void showChanges();
 
+    std::shared_ptr<Pixels> pixels_;
     QImage image_;
     // One painter serves a whole burst of drawing: opening one per line would
     // cost more than the line. It is closed before anything reads the image,

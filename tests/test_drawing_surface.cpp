@@ -2,7 +2,8 @@
 // Copyright (C) 2026 The Korvane developers
 // The drawing surface's own guarantees: one-pixel rows and columns written
 // directly come out exactly as the painter draws them, drawing order holds
-// across both ways of drawing, and absurd coordinates are cut, not trusted.
+// across both ways of drawing, absurd coordinates are cut, not trusted, and
+// the picture's memory kept from zoom to zoom never changes a copy taken of it.
 
 #include "ink.h"
 
@@ -48,6 +49,8 @@ private slots:
     void farCoordinatesAreCut_data();
     void farCoordinatesAreCut();
     void notANumberDrawsNothing();
+    void keptMemoryLeavesCopiesAlone_data();
+    void keptMemoryLeavesCopiesAlone();
 };
 
 void TestDrawingSurface::rowsAndColumnsAsThePainterDrawsThem_data()
@@ -185,6 +188,41 @@ void TestDrawingSurface::notANumberDrawsNothing()
     QVERIFY(surface.circle(nan, 100.0f, 50.0f).isEmpty());
     QVERIFY(surface.circle(100.0f, 100.0f, std::numeric_limits<float>::infinity()).isEmpty());
     QCOMPARE(surface.image(), before);
+}
+
+void TestDrawingSurface::keptMemoryLeavesCopiesAlone_data()
+{
+    // The zoom of the copy, memory made ready for a zoom (0 for none), then
+    // the zoom drawn on at.
+    QTest::addColumn<double>("copiedAt");
+    QTest::addColumn<double>("reserved");
+    QTest::addColumn<double>("drawnAt");
+    QTest::newRow("the same size again") << 2.0 << 0.0 << 2.0;
+    QTest::newRow("smaller, in the same memory") << 2.0 << 0.0 << 1.0;
+    QTest::newRow("larger than the memory") << 1.0 << 0.0 << 3.0;
+    QTest::newRow("made ready, then larger") << 1.0 << 3.0 << 3.0;
+    QTest::newRow("made ready while drawn on") << 2.0 << 4.0 << 2.0;
+}
+
+void TestDrawingSurface::keptMemoryLeavesCopiesAlone()
+{
+    QFETCH(double, copiedAt);
+    QFETCH(double, reserved);
+    QFETCH(double, drawnAt);
+    DrawingSurface surface;
+    surface.setZoom(copiedAt);
+    surface.line(0.0f, 0.0f, 3000.0f, 3000.0f, kInk);
+    const QImage copy = surface.image();
+    const QImage before = copy.copy();
+    if (reserved > 0.0)
+        surface.reserve(reserved);
+    // What stood there is still there, whatever memory it lies in now.
+    QVERIFY(surface.image() == before);
+    surface.setZoom(1.5);
+    surface.setZoom(drawnAt);
+    surface.line(3000.0f, 0.0f, 0.0f, 3000.0f, kWhite);
+    QCOMPARE(surface.pixelAt(150, 50), kWhite);
+    QVERIFY(copy == before);
 }
 
 QTEST_MAIN(TestDrawingSurface)
