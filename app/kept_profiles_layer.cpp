@@ -80,8 +80,8 @@ void KeptProfilesLayer::setProfiles(const std::vector<KeptProfile> &profiles)
     for (const KeptProfile &kept : profiles_)
         legend_ << keptRunName(kept.run);
     setAccessibleDescription(legend_.join(QLatin1Char('\n')));
-    ratio_ = 0.0;
-    fit();
+    outline(false);
+    update();
     setVisible(!profiles_.empty());
 }
 
@@ -90,13 +90,25 @@ void KeptProfilesLayer::fit()
     const double zoom = this->zoom();
     setGeometry(QRect(design().topLeft(), zoomed(DrawingSurface::kLogicalSize, zoom)));
     font_ = smallFont(zoom);
+    outline(true);
+    update();
+}
+
+void KeptProfilesLayer::outline(bool scaleChanged)
+{
     ratio_ = devicePixelRatioF();
-    const double scale = zoom * ratio_;
+    const double scale = zoom() * ratio_;
     const int columns = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.width() * scale));
     const int rows = static_cast<int>(std::ceil(DrawingSurface::kLogicalSize.height() * scale));
     const int thickness = std::max(1, static_cast<int>(std::lround(scale)));
-    outlines_.clear();
+    std::vector<Outline> outlines;
     for (const KeptProfile &kept : profiles_) {
+        const auto drawn = std::find_if(outlines_.begin(), outlines_.end(),
+                                        [&kept](const Outline &outline) { return outline.serial == kept.serial; });
+        if (!scaleChanged && drawn != outlines_.end()) {
+            outlines.push_back(std::move(*drawn));
+            continue;
+        }
         // The topmost pixel the run's bars set in each device column, found
         // as the surface finds them, from the same numbers.
         std::vector<int> tops(static_cast<std::size_t>(columns), INT_MAX);
@@ -109,7 +121,7 @@ void KeptProfilesLayer::fit()
         }
         // A line the pen's width deep along the tops, reaching down beside a
         // steep flank to meet its neighbour, so that it never breaks.
-        Outline outline{keptColour(kept.colour), std::vector<std::pair<int, int>>(tops.size(), {0, -1})};
+        Outline outline{kept.serial, keptColour(kept.colour), std::vector<std::pair<int, int>>(tops.size(), {0, -1})};
         for (std::size_t x = 0; x < tops.size(); ++x) {
             if (tops[x] == INT_MAX)
                 continue;
@@ -119,9 +131,9 @@ void KeptProfilesLayer::fit()
                     last = std::max(last, tops[beside] - 1);
             outline.rows[x] = {std::max(tops[x], 0), std::min(last, rows - 1)};
         }
-        outlines_.push_back(std::move(outline));
+        outlines.push_back(std::move(outline));
     }
-    update();
+    outlines_ = std::move(outlines);
 }
 
 QRect KeptProfilesLayer::legendArea() const
@@ -143,7 +155,7 @@ QRect KeptProfilesLayer::legendArea() const
 void KeptProfilesLayer::paintEvent(QPaintEvent *event)
 {
     if (ratio_ != devicePixelRatioF())
-        fit();
+        outline(true);
     QPainter painter(this);
     {
         // In device pixels, one to one with the picture's.
@@ -156,10 +168,13 @@ void KeptProfilesLayer::paintEvent(QPaintEvent *event)
         for (const Outline &outline : outlines_) {
             const int from = std::max(area.left(), 0);
             const int to = std::min(area.right(), static_cast<int>(outline.rows.size()) - 1);
-            for (int x = from; x <= to; ++x) {
+            // Columns alike side by side in one rectangle: at a higher zoom a
+            // bar's top spans several.
+            for (int x = from, next = from; x <= to; x = next) {
                 const auto [first, last] = outline.rows[static_cast<std::size_t>(x)];
+                while (++next <= to && outline.rows[static_cast<std::size_t>(next)] == std::pair(first, last)) { }
                 if (first <= last && last >= area.top() && first <= area.bottom())
-                    painter.fillRect(QRect(x, first, 1, last - first + 1), outline.colour);
+                    painter.fillRect(QRect(x, first, next - x, last - first + 1), outline.colour);
             }
         }
         painter.restore();

@@ -16,6 +16,7 @@
 #include <QFont>
 #include <QStringList>
 
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -52,7 +53,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The outlines of the profiles at the present zoom and ratio, each
+    // worked out anew only when it is new or the scale has changed.
+    void outline(bool scaleChanged);
+
     struct Outline {
+        std::uint64_t serial;
         QColor colour;
         // For each device column, its first and last row; none where the
         // first lies below the last.

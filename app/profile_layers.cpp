@@ -52,11 +52,11 @@ void ProfileLayers::clearKeptProfiles()
     showKept();
 }
 
-void ProfileLayers::paintingOver(const RunLookOut &finished)
+void ProfileLayers::paintingOver(const RunLookOut &finished, const std::vector<double> &raw)
 {
     if (!keepProfiles_)
         return;
-    kept_.keep(finished);
+    kept_.keep(finished, raw);
     showKept();
 }
 

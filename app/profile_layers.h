@@ -48,8 +48,9 @@ public:
     // A run has painted the scene over, or ended with its profile on screen.
     void runStarted();
     void runEnded();
-    // A new run is about to paint over `finished`'s profile.
-    void paintingOver(const RunLookOut &finished);
+    // A new run is about to paint over `finished`'s profile, whose columns
+    // had these raw intensities.
+    void paintingOver(const RunLookOut &finished, const std::vector<double> &raw);
 
 signals:
     void showMaximaChanged(bool on);

@@ -104,8 +104,9 @@ void RunConductor::cmdStartClick()
         [this](QObject *receiver, QEvent *event) { return passesDuringRun(receiver, event); });
     // The run paints the scene over: what was said about the last one goes.
     if (runOnScreen_)
-        emit paintingOver(*runOnScreen_);
+        emit paintingOver(*runOnScreen_, rawOnScreen_);
     runOnScreen_.reset();
+    rawOnScreen_.clear();
     const RunParameters parameters = storedRunParameters(controls_);
     runUnderWay_.emplace(parameters.slitCountText, parameters.slitCount, parameters.frequency);
     emit started(*runUnderWay_);
@@ -116,6 +117,7 @@ void RunConductor::runEnded()
 {
     runOnScreen_ = std::move(runUnderWay_);
     runUnderWay_.reset();
+    rawOnScreen_ = player_->takeRawIntensities();
     emit ended(*runOnScreen_);
     ShowRelativeFrequency(*controls_.nKmitočet, *controls_.nRelKmitočet, "#.##");
     afterRun();

@@ -85,8 +85,9 @@ public:
     bool unloaded() const { return droppedInput_ != nullptr; }
 
 signals:
-    // Start is about to paint the scene over the finished run on screen.
-    void paintingOver(const RunLookOut &finished);
+    // Start is about to paint the scene over the finished run on screen,
+    // whose bars had these raw intensities, column by column.
+    void paintingOver(const RunLookOut &finished, const std::vector<double> &raw);
     // Start has painted the scene; the sweep of `run` begins.
     void started(const RunLookOut &run);
     // The sweep has reached its end, and `run` is on screen.
@@ -122,6 +123,7 @@ private:
     std::unique_ptr<DroppedInput> droppedInput_;
     std::vector<std::function<void()>> afterRun_;
     std::optional<RunLookOut> runOnScreen_;
+    std::vector<double> rawOnScreen_;
     std::optional<RunLookOut> runUnderWay_;
 };
 

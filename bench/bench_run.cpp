@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Korvane developers
 // Prints what a Start run costs on this machine: whole runs without pause per
 // slit count, the model alone, one incident-wave strip, runs at a zoom, a
-// finished picture drawn again for a new zoom and what keeping it costs, one
-// look-out at the pointer, the far-field curve, a paused run stepped on and
-// back by keys, and how
-// faithfully a paced run keeps its pause, paused or not. One line per
+// finished picture drawn again for a new zoom (with three earlier profiles
+// kept, too) and what keeping it costs, one look-out at the pointer, the
+// far-field curve, three profiles kept to compare, a paused run stepped on
+// and back by keys, and how faithfully a paced run keeps its pause, paused or
+// not. One line per
 // figure, each the median of several.
 //
 //   build/bench/bench_run [repeats]      (offscreen unless QT_QPA_PLATFORM is set)
@@ -197,28 +198,37 @@ int main(int argc, char *argv[])
 
     // A finished 20-slit picture, drawn again for the next zoom step up: the
     // controls placed anew and the picture drawn anew, then the whole window
-    // painted as the screen would show it.
-    for (const double zoom : {1.25, 2.0, 3.0, 4.0}) {
-        std::vector<double> drawn;
-        std::vector<double> shown;
-        for (int i = 0; i < repeats; ++i) {
-            zoomTo(window, zoomStepBelow(zoom));
-            window.controls().op20->setChecked(true);
-            timedRun(window, "0");
-            const Clock::time_point start = Clock::now();
-            window.view().zoomIn();
-            window.surface().image();
-            drawn.push_back(msSince(start));
-            if (window.view().zoom() != zoom)
-                break;
-            window.grab();
-            shown.push_back(msSince(start));
+    // painted as the screen would show it; then the same with three earlier
+    // runs kept to compare, their outlines drawn again too.
+    for (const bool kept : {false, true}) {
+        window.profileLayers().setKeepProfiles(kept);
+        for (const double zoom : {1.25, 2.0, 3.0, 4.0}) {
+            std::vector<double> drawn;
+            std::vector<double> shown;
+            for (int i = 0; i < repeats; ++i) {
+                zoomTo(window, zoomStepBelow(zoom));
+                for (const SlitCount &count : {kSlitCounts[0], kSlitCounts[1], kSlitCounts[2], kSlitCounts[3]}) {
+                    (window.controls().*count.option)->setChecked(true);
+                    if (kept || count.option == &Controls::op20)
+                        timedRun(window, "0");
+                }
+                const Clock::time_point start = Clock::now();
+                window.view().zoomIn();
+                window.surface().image();
+                drawn.push_back(msSince(start));
+                if (window.view().zoom() != zoom)
+                    break;
+                window.grab();
+                shown.push_back(msSince(start));
+            }
+            if (window.view().zoom() == zoom)
+                std::printf("finished 20-slit picture%s, %.0f %% to %.0f %%: drawn again %.1f ms, window painted "
+                            "%.1f ms (median of %d)\n",
+                            kept ? " with 3 profiles kept" : "", zoomStepBelow(zoom) * 100, zoom * 100, median(drawn),
+                            median(shown), repeats);
         }
-        if (window.view().zoom() == zoom)
-            std::printf("finished 20-slit picture, %.0f %% to %.0f %%: drawn again %.1f ms, window painted %.1f ms "
-                        "(median of %d)\n",
-                        zoomStepBelow(zoom) * 100, zoom * 100, median(drawn), median(shown), repeats);
     }
+    window.profileLayers().setKeepProfiles(false);
     zoomTo(window, 1.0);
     window.controls().op20->setChecked(true);
     timedRun(window, "0");
@@ -306,6 +316,26 @@ int main(int argc, char *argv[])
                         on ? "on" : "off", ms, repeats);
         }
         window.profileLayers().setShowFarField(false);
+    }
+
+    // Three earlier runs kept: what their outlines add to a 20-slit run (the
+    // run on screen kept at each Start, the outlines over every frame).
+    {
+        window.controls().op20->setChecked(true);
+        std::vector<double> withs;
+        std::vector<double> withouts;
+        for (int i = 0; i < repeats; ++i)
+            for (const bool on : {false, true}) {
+                window.profileLayers().setKeepProfiles(on);
+                for (int earlier = 0; on && earlier < 3; ++earlier)
+                    timedRun(window, "0");
+                (on ? withs : withouts).push_back(timedRun(window, "0"));
+            }
+        const double with = median(withs);
+        const double without = median(withouts);
+        std::printf("run S=0, 20 slits, 3 profiles kept: %.1f ms, none: %.1f ms, %+.1f %% (median of %d)\n", with,
+                    without, (with - without) / without * 100.0, repeats);
+        window.profileLayers().setKeepProfiles(false);
     }
 
     // A paused 20-slit run stepped by keys. Forward draws the columns up to

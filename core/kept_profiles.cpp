@@ -29,7 +29,7 @@ double KeptProfile::intensityAt(int P) const
     return largest > 0.0 ? raw[index(P)] / largest : 0.0;
 }
 
-void KeptProfiles::keep(const RunLookOut &run)
+void KeptProfiles::keep(const RunLookOut &run, std::vector<double> raw)
 {
     if (profiles_.size() >= kMost)
         profiles_.erase(profiles_.begin(), profiles_.end() - (kMost - 1));
@@ -37,10 +37,13 @@ void KeptProfiles::keep(const RunLookOut &run)
     while (std::any_of(profiles_.begin(), profiles_.end(),
                        [colour](const KeptProfile &kept) { return kept.colour == colour; }))
         ++colour;
-    KeptProfile kept{run, {}, colour};
-    kept.raw.reserve(index(scene::kLastColumn) + 1);
-    for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P)
-        kept.raw.push_back(run.rawIntensityAt(P));
+    KeptProfile kept{run, std::move(raw), colour, ++kept_};
+    if (kept.raw.size() != index(scene::kLastColumn) + 1) {
+        kept.raw.clear();
+        kept.raw.reserve(index(scene::kLastColumn) + 1);
+        for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P)
+            kept.raw.push_back(run.rawIntensityAt(P));
+    }
     profiles_.push_back(std::move(kept));
 }
 

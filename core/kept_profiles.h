@@ -11,6 +11,7 @@
 #include "look_out.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace korvane {
@@ -22,6 +23,8 @@ struct KeptProfile {
     // Which colour of the palette it is drawn in, 0 to kMost - 1; it keeps
     // it while it stays, so that the class need not learn the colours anew.
     int colour = 0;
+    // Told apart from every other run kept by the same list, for as long as it lives.
+    std::uint64_t serial = 0;
 
     // Its bar's height at column P, in twips, as its run drew it.
     double heightAt(int P) const;
@@ -35,8 +38,10 @@ public:
     static constexpr std::size_t kMost = 3;
 
     // Keeps `run`'s profile as the most recent, in a colour none of the
-    // others has; beyond kMost, the oldest drops out.
-    void keep(const RunLookOut &run);
+    // others has; beyond kMost, the oldest drops out. `raw` is the run's own
+    // raw intensity of every column, as it computed them for its bars; when
+    // it has not every column, they are computed here the same way.
+    void keep(const RunLookOut &run, std::vector<double> raw = {});
     void clear() { profiles_.clear(); }
     bool empty() const { return profiles_.empty(); }
     // Oldest first.
@@ -44,6 +49,7 @@ public:
 
 private:
     std::vector<KeptProfile> profiles_;
+    std::uint64_t kept_ = 0;
 };
 
 } // namespace korvane

@@ -154,6 +154,7 @@ AnimationRun::AnimationRun(const RunParameters &parameters, DrawingSurface &surf
         surface.circle(twips(SlitX(J)), twips(scene::kDiaphragmY), kSlitDiscRadius, back);
 
     marks_.reserve(static_cast<std::size_t>(scene::kLastColumn - scene::kFirstColumn + 2));
+    raw_.reserve(static_cast<std::size_t>(scene::kLastColumn - scene::kFirstColumn + 1));
     marks_.push_back(surface.drawingMark());
 }
 
@@ -189,7 +190,8 @@ void AnimationRun::drawColumn(int P)
             inked(point.x, point.y, next.x, next.y, P);
         point = next;
     }
-    const double height = RawIntensity(first, point) * scale_;
+    raw_.push_back(RawIntensity(first, point));
+    const double height = raw_.back() * scale_;
     inked(P, scene::kScreenY, P, scene::kScreenY - height, P);
 }
 
@@ -208,6 +210,7 @@ void AnimationRun::standAt(int column)
         const auto after = static_cast<std::size_t>(column + 1);
         surface_.takeBack(marks_[after]);
         marks_.resize(after + 1);
+        raw_.resize(after);
         stubs_->goBackTo(column);
         reached_ = column;
         // What the sweep's own drawing leaves set, as at that column.

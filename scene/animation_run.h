@@ -48,6 +48,11 @@ public:
     int reached() const { return reached_; }
     bool sweptToTheEnd() const;
 
+    // The raw intensity of each column drawn, from the first: the run's
+    // profile as numbers, for whatever compares it with a later run.
+    const std::vector<double> &rawIntensities() const { return raw_; }
+    std::vector<double> takeRawIntensities() { return std::move(raw_); }
+
     void drawNextColumn();
     // Draws on up to `column`, or takes the picture back to it, drawing again
     // what lies before it.
@@ -71,6 +76,7 @@ private:
     // The surface's mark before each column drawn, and after the last: going
     // back to a column takes back whatever came after it.
     std::vector<std::uint64_t> marks_;
+    std::vector<double> raw_;
 };
 
 } // namespace korvane

@@ -107,6 +107,7 @@ void RunPlayer::drop()
 void RunPlayer::end()
 {
     report_ = {pacer_->framesShown(), pacer_->sleeps()};
+    raw_ = run_->takeRawIntensities();
     const bool wasPaused = paused_;
     drop();
     if (wasPaused)

@@ -18,6 +18,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace korvane {
 
@@ -47,6 +48,8 @@ public:
     // The last column drawn, kBeforeFirstColumn before the first.
     int reached() const;
     const RunReport &report() const { return report_; }
+    // The raw intensity of every column of the run that ended last.
+    std::vector<double> takeRawIntensities() { return std::move(raw_); }
 
     void pause();
     // On from where it stands, at the run's pace.
@@ -77,6 +80,7 @@ private:
     std::optional<Pacer> pacer_;
     bool paused_ = false;
     RunReport report_;
+    std::vector<double> raw_;
 };
 
 } // namespace korvane

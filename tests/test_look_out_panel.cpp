@@ -8,6 +8,7 @@
 #include "fake_clock.h"
 #include "far_field_layer.h"
 #include "look_out_navigation.h"
+#include "kept_profiles_layer.h"
 #include "look_out_panel.h"
 #include "look_out_view.h"
 #include "order_marks.h"
@@ -101,6 +102,7 @@ private slots:
     void saysWhatTheModelGives_data();
     void saysWhatTheModelGives();
     void describesTheRunOnScreen();
+    void keptRunsInTheirColours();
     void putAway_data();
     void putAway();
     void neverInThePicture();
@@ -187,6 +189,32 @@ void TestLookOutPanel::describesTheRunOnScreen()
     QCoreApplication::processEvents();
     w.pointAt(9050.0);
     QCOMPARE(w.panel().lines().constFirst(), QStringLiteral("Slits: 2   Frequency: 50"));
+}
+
+void TestLookOutPanel::keptRunsInTheirColours()
+{
+    Window w;
+    QVERIFY(!w.menuItem(QStringLiteral("Clear kept profiles"))->isVisible());
+    w.menuItem(QStringLiteral("Keep profiles to compare"))->trigger();
+    w.run("op4Dírky");
+    w.run("op2");
+    QVERIFY(w.menuItem(QStringLiteral("Clear kept profiles"))->isVisible());
+    w.pointAt(9150.0);
+    // The 4-slit run's central maximum, said last and in the kept run's colour.
+    const QString kept = QStringLiteral("4 slits, 3.18: 100.0 % of its largest");
+    QCOMPARE(w.panel().lines().constLast(), kept);
+    QVERIFY(w.said().endsWith(kept));
+    const QImage panel = const_cast<LookOutPanel &>(w.panel()).grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int inColour = 0;
+    for (int y = 0; y < panel.height(); ++y)
+        for (int x = 0; x < panel.width(); ++x)
+            inColour += panel.pixel(x, y) == keptColour(0).rgb();
+    QVERIFY(inColour > 0);
+
+    w.menuItem(QStringLiteral("Clear kept profiles"))->trigger();
+    QVERIFY(w.menuItem(QStringLiteral("Keep profiles to compare"))->isChecked());
+    w.pointAt(9150.0);
+    QVERIFY(!w.panel().lines().constLast().startsWith(QLatin1String("4 slits")));
 }
 
 void TestLookOutPanel::putAway_data()
