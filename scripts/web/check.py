@@ -20,7 +20,9 @@ set beside the same program's figures on Linux.
 
 Usage: check.py URL LINUX_SHOTS SHOTS BENCH_URL LINUX_BENCH SITE LIGHTHOUSE
   LINUX_SHOTS holds linux-4.png and linux-20.png, the Linux program's window
-  after a whole run (tools/make_screenshot); screenshots go into SHOTS;
+  after a whole run, and linux-4-kept-under-2.png, a 2-slit run with the
+  4-slit run before it kept to compare (tools/make_screenshot); screenshots
+  go into SHOTS;
   LINUX_BENCH is what bench_start printed on Linux; SITE is the folder the
   server serves, the page in its korvane/; LIGHTHOUSE holds npm's lighthouse."""
 
@@ -47,6 +49,10 @@ CLIENT = (758, 571)
 # caption at the bottom, as the Windows check compares it.
 SCENE = (0, 203, 758, 332)
 BELOW_BUTTONS = (0, 40, 758, 531)
+# The same below the kept profiles' legend, whose text the browser sets in
+# its own hinting; and the legend's line.
+BELOW_LEGEND = (0, 305, 758, 230)
+LEGEND = (2, 280, 200, 24)
 # The round marks of the "2" and "4" options, in pixels at 100 %.
 SLIT_OPTIONS = {"2": (1560 // 15, 1080 // 15, 14, 13), "4": (2520 // 15, 1080 // 15, 14, 13)}
 # Where the grating picture stands in the client area, in pixels at 100 %.
@@ -112,6 +118,18 @@ def ocr(png, language="eng", characters=None):
     text = subprocess.run(["tesseract", "-", "-", "-l", language, "--psm", "7", *options], input=big,
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
     return text.decode().strip()
+
+
+def legend_text(client_png):
+    """The kept profiles' legend as the X11 check reads it: coloured text, so
+    made grey and stretched rather than cut at a threshold; without spaces,
+    which Tesseract loses at this size."""
+    big = subprocess.run(["convert", "png:-", "-crop", "{2}x{3}+{0}+{1}".format(*LEGEND), "+repage", "-colorspace",
+                          "Gray", "-normalize", "-resize", "300%", "-bordercolor", "white", "-border", "30", "png:-"],
+                         input=client_png, check=True, stdout=subprocess.PIPE).stdout
+    text = subprocess.run(["tesseract", "-", "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789slit,. "],
+                          input=big, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
+    return "".join(text.decode().split())
 
 
 def readout(client_png):
@@ -298,9 +316,10 @@ class Page:
         actions.perform()
         time.sleep(0.3)
 
-    def run_until(self, name, expected_scene, timeout=240, start=True):
+    def run_until(self, name, expected_scene, timeout=240, start=True, box=SCENE):
         """Presses Start (unless told not to) and waits until the drawing area
-        is `expected_scene`; returns the seconds from the press."""
+        (or `box` of the window) is `expected_scene`; returns the seconds from
+        the press."""
         if start:
             self.click(9300, 300)
         pressed = time.monotonic()
@@ -308,7 +327,7 @@ class Page:
         differ = None
         while time.monotonic() < deadline:
             client = self.client()
-            differ = differing_pixels(crop(client, SCENE), expected_scene)
+            differ = differing_pixels(crop(client, box), expected_scene)
             if differ == 0:
                 self.save(name, client)
                 return time.monotonic() - pressed
@@ -339,11 +358,17 @@ def tick_columns(client_png):
     return [x for x in range(len(row) // 3) if max(row[3 * x:3 * x + 3]) < 100]
 
 
-def x11_tool(*arguments):
-    """Runs one of the independent workings in scripts/x11; its verdict and what it printed."""
-    result = subprocess.run(["/usr/bin/python3", *arguments], cwd=os.path.join(ROOT, "scripts/x11"),
-                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    return result.returncode == 0, result.stdout.strip()
+def x11_tool(*arguments, input_png=None):
+    """Runs one of the independent workings in scripts/x11, with the picture
+    `input_png` as a PPM on its standard input if given; its verdict and what
+    it printed."""
+    ppm = None
+    if input_png is not None:
+        ppm = subprocess.run(["convert", "png:-", "ppm:-"], input=input_png, check=True,
+                             stdout=subprocess.PIPE).stdout
+    result = subprocess.run(["/usr/bin/python3", *arguments], cwd=os.path.join(ROOT, "scripts/x11"), input=ppm,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    return result.returncode == 0, result.stdout.decode().strip()
 
 
 def ppm_file(png, path):
@@ -395,6 +420,8 @@ def main():
     for slits in (4, 20):
         with open(os.path.join(linux_shots, f"linux-{slits}.png"), "rb") as f:
             linux[slits] = crop(f.read(), SCENE)
+    with open(os.path.join(linux_shots, "linux-4-kept-under-2.png"), "rb") as f:
+        linux["4-kept-under-2"] = crop(f.read(), BELOW_LEGEND)
 
     page = Page(url, shots)
     try:
@@ -416,7 +443,23 @@ def main():
         print(f"4 slits: the drawing is the Linux program's, pixel for pixel, and the profile the phasor sum "
               f"(run {seconds:.1f} s)")
 
-        page.click(2600, 1170)  # the "4" button: it is selected already
+        # Keep profiles to compare, the menu's seventh item: the 4-slit run
+        # kept as an outline under a 2-slit run, as the Linux program keeps it.
+        page.menu(7)
+        page.click(1660, 1170)
+        seconds = page.run_until("4-slits-kept-under-2", linux["4-kept-under-2"], box=BELOW_LEGEND)
+        kept = page.client()
+        agrees, said = x11_tool("kept.py", "2", "20", "4:20:D55E00", input_png=kept)
+        if not agrees:
+            fail(f"the kept 4-slit outline is not where the phasor sum puts it: {said}")
+        legend = legend_text(kept)
+        if legend != "4slits,3.18":
+            fail(f"the kept profiles' legend reads '{legend}', not '4 slits, 3.18'")
+        page.menu(7)
+        print(f"Keep profiles to compare: a 4-slit run kept under a 2-slit run, below the legend the Linux "
+              f"program's drawing, pixel for pixel (run {seconds:.1f} s); the legend reads 4 slits, 3.18; {said}")
+
+        page.click(2600, 1170)  # the "4" button
         page.key(Keys.ARROW_RIGHT)
         seconds = page.run_until("20-slits", linux[20])
         shown = readout(page.client())
@@ -493,7 +536,8 @@ def main():
               "once the pointer has left")
 
         # The menu with no run going: Zoom in, Zoom out, Actual size, Full
-        # screen; Show maxima, Show far-field curve; Copy picture, Save
+        # screen; Show maxima, Show far-field curve, Keep profiles to compare
+        # (Clear kept profiles only while some are kept); Copy picture, Save
         # picture, Copy profile data, Save profile data; About.
         shot = page.shown_with(5, "show-maxima", unlooked)
         if tick_columns(shot) != [84, 259, 434, 610]:
@@ -514,11 +558,11 @@ def main():
             fail("Copy picture (Ctrl+C) put another picture on the browser's clipboard than the window shows")
         print("Copy picture (Ctrl+C): the window's picture on the browser's clipboard")
 
-        page.menu(9)
+        page.menu(10)
         rows = page.clipboard("text/plain").decode().splitlines()
         if len(rows) != 11952 or any(len(row.split("\t")) != 7 for row in rows):
             fail(f"Copy profile data: {len(rows)} lines on the clipboard, not a header and 11951 rows of 7 values")
-        page.menu(10)
+        page.menu(11)
         csv_path = os.path.join(linux_shots, "korvane-4-slits-f20.csv")
         with open(csv_path, "wb") as f:
             f.write(page.download("korvane-4-slits-f20.csv"))

@@ -219,7 +219,7 @@ def links(url, shots, grating, linux):
             "origin": origin, "permissions": ["clipboardReadWrite", "clipboardSanitizedWrite"]})
         page.find_window(grating)
         seconds = page.run_until("link-20-slits", linux[20], start=False)
-        page.menu(11)
+        page.menu(12)
         copied = page.clipboard("text/plain").decode()
         expected = url + "?slits=20&frequency=15&slow-down=0&zoom=100"
         if copied != expected:
