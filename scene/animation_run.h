@@ -48,9 +48,8 @@ public:
     int reached() const { return reached_; }
     bool sweptToTheEnd() const;
 
-    // The raw intensity of each column drawn, from the first: the run's
-    // profile as numbers, for whatever compares it with a later run.
-    const std::vector<double> &rawIntensities() const { return raw_; }
+    // The raw intensity of each column drawn, from the first, handed over:
+    // the run's profile as numbers, for whatever compares it with a later run.
     std::vector<double> takeRawIntensities() { return std::move(raw_); }
 
     void drawNextColumn();

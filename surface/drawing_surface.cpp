@@ -29,19 +29,19 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     image_.fill(kBackColour);
 }
 
-void DrawingSurface::newImage(QSize size)
+void DrawingSurface::newImage(QSize size, std::size_t atLeast)
 {
     // Let go of the present image first: if nothing else shows its pixels,
     // they are ours to draw on again.
     image_ = QImage();
-    const std::size_t bytes = static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()) * 4;
+    const std::size_t bytes = std::max(atLeast, static_cast<std::size_t>(size.width())
+                                                    * static_cast<std::size_t>(size.height()) * 4);
     if (!pixels_ || pixels_.use_count() > 1 || pixels_->size < bytes) {
-        const std::size_t kept = pixels_ && pixels_.use_count() == 1 ? pixels_->size : 0;
         pixels_ = std::make_shared<Pixels>();
         // Left uninitialised: the system hands a page over when it is first
         // painted, and a larger zoom may never come.
-        pixels_->size = std::max(bytes, kept);
-        pixels_->bytes.reset(new uchar[pixels_->size]);
+        pixels_->size = bytes;
+        pixels_->bytes.reset(new uchar[bytes]);
     }
     // Each image holds the pixels for as long as it, or a copy of it, lives.
     image_ = QImage(
@@ -60,11 +60,7 @@ void DrawingSurface::reserve(double zoom)
     endPainting();
     // Drawn into the larger pixels as it stands, so that nothing is lost.
     const QImage standing = image_.copy();
-    image_ = QImage();
-    pixels_ = std::make_shared<Pixels>();
-    pixels_->size = bytes;
-    pixels_->bytes.reset(new uchar[bytes]);
-    newImage(standing.size());
+    newImage(standing.size(), bytes);
     std::memcpy(image_.bits(), standing.constBits(), static_cast<std::size_t>(standing.sizeInBytes()));
 }
 

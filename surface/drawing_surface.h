@@ -166,8 +166,9 @@ private:
         std::size_t size = 0;
     };
     // An image of `size` over the kept pixels when no other image still
-    // shows them, else over new ones.
-    void newImage(QSize size);
+    // shows them and they are large enough, else over new ones of at least
+    // `atLeast` bytes.
+    void newImage(QSize size, std::size_t atLeast = 0);
 
     void forgetCovered();
     double ratio() const;
