@@ -3,10 +3,11 @@
 #pragma once
 
 // Reading the retained picture: where a point given in twips lands, and which
-// pixels of a part of the surface hold ink.
+// pixels of a part of the surface hold ink; whether a picture holds a colour.
 
 #include "drawing_surface.h"
 
+#include <QImage>
 #include <QList>
 #include <QSet>
 
@@ -45,6 +46,17 @@ inline QSet<QPoint> inkIn(const DrawingSurface &surface, QRect area)
     const QList<QPoint> ink =
         pixelsWhere(surface, area, [](const QColor &c) { return c != DrawingSurface::kBackColour; });
     return {ink.cbegin(), ink.cend()};
+}
+
+// Whether any pixel of a picture, made 32-bit, is of the colour.
+inline bool holds(const QImage &picture, const QColor &colour)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) == colour.rgb())
+                return true;
+    return false;
 }
 
 } // namespace korvane::test
