@@ -28,8 +28,12 @@ protected:
 // platform: Down and Right to the next button, Up and Left to the previous
 // one, round at the ends. Qt's own arrows go only where a button lies in the
 // arrow's direction, so Up and Down did nothing and Right stopped at the end.
+// Q_OBJECT so that the group finds its buttons by their class: without it a
+// search for OptionButton children found every radio button in the frame.
 class OptionButton : public QRadioButton
 {
+    Q_OBJECT
+
 public:
     OptionButton(const QString &caption, QWidget *frame);
 
