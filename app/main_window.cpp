@@ -210,7 +210,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 bool MainWindow::event(QEvent *event)
 {
-    if (event->type() == QEvent::ScreenChangeInternal)
+    if (DrawingSurface::mayChangeRatio(event))
         view_->screenChanged();
     return QWidget::event(event);
 }

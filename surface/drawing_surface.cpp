@@ -522,11 +522,18 @@ QColor DrawingSurface::pixelAt(int x, int y) const
     return image_.rect().contains(device) ? image_.pixelColor(device) : kBackColour;
 }
 
+bool DrawingSurface::mayChangeRatio(const QEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (event->type() == QEvent::DevicePixelRatioChange)
+        return true;
+#endif
+    return event->type() == QEvent::ScreenChangeInternal;
+}
+
 bool DrawingSurface::event(QEvent *event)
 {
-    // Sent when the window has moved to a screen of another ratio, or its
-    // screen's ratio has changed.
-    if (event->type() == QEvent::ScreenChangeInternal)
+    if (mayChangeRatio(event))
         rescaleIfNeeded();
     return QWidget::event(event);
 }

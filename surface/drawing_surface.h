@@ -46,6 +46,13 @@ public:
 
     explicit DrawingSurface(QWidget *parent = nullptr);
 
+    // Whether `event` may tell of a new device pixel ratio: the window moved
+    // to a screen of another ratio, or its screen's ratio changed. Qt 6.4
+    // tells of both as a change of screen; from Qt 6.6 on a new ratio is told
+    // by an event of its own, and alone where the screen stays the same (a
+    // screen's scale changed in the desktop's settings).
+    static bool mayChangeRatio(const QEvent *event);
+
     // The design drawn this many times larger (or smaller, below 1): the
     // widget is kLogicalSize times the zoom, and everything drawn so far is
     // drawn again to fit it.
