@@ -64,6 +64,7 @@ bool LookOutNavigation::surfaceEvent(QEvent *event)
         lookAt(static_cast<QMouseEvent *>(event)->position());
         break;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: // a finger put down again soon, on Qt 6.8
         // A finger has no hover: put down, it looks where it is, and the
         // press goes no further, to the window that would put it away.
         if (TouchGestures::byFinger(static_cast<QMouseEvent *>(event))) {

@@ -71,6 +71,9 @@ bool TouchGestures::filter(QObject *watched, QEvent *event)
         }
         return false;
     case QEvent::MouseButtonPress:
+    // A finger put down again soon after it was lifted: Qt 6.8 hands the
+    // widget a double click in place of the press.
+    case QEvent::MouseButtonDblClick:
         if (within(watched, window_) && byFinger(static_cast<QMouseEvent *>(event)))
             press(watched, static_cast<QMouseEvent *>(event));
         return false;
