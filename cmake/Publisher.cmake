@@ -42,14 +42,39 @@ function(korvane_xml_escape out text)
     set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
+# AppStream 1.0 (Debian 13) wants a home page, as a software centre links to
+# one; without a publisher's, the reserved .invalid domain stands in, as for
+# the screenshot.
 set(KORVANE_METAINFO_URLS "")
 foreach(kind homepage bugtracker)
     string(TOUPPER "${kind}" upper)
-    if(KORVANE_${upper}_URL)
-        korvane_xml_escape(url "${KORVANE_${upper}_URL}")
+    set(url "${KORVANE_${upper}_URL}")
+    if(NOT url AND kind STREQUAL "homepage")
+        set(url "https://korvane.invalid/")
+    endif()
+    if(url)
+        korvane_xml_escape(url "${url}")
         string(APPEND KORVANE_METAINFO_URLS "<url type=\"${kind}\">${url}</url>\n  ")
     endif()
 endforeach()
+
+# The package is for the Debian it is built on, and the two AppStreams name
+# the developer differently: 1.0 (Debian 13) in <developer>, calling
+# <developer_name> deprecated; 0.16 (Debian 12) knows only <developer_name>.
+# Without appstreamcli to ask, the current form.
+find_program(KORVANE_APPSTREAMCLI appstreamcli)
+set(korvane_appstream_version "")
+if(KORVANE_APPSTREAMCLI)
+    execute_process(COMMAND "${KORVANE_APPSTREAMCLI}" --version OUTPUT_VARIABLE korvane_appstream_version
+                    ERROR_QUIET RESULT_VARIABLE korvane_appstream_status)
+    string(REGEX MATCH "[0-9]+\\.[0-9]+(\\.[0-9]+)?" korvane_appstream_version "${korvane_appstream_version}")
+endif()
+if(korvane_appstream_version AND korvane_appstream_version VERSION_LESS 1.0)
+    set(KORVANE_METAINFO_DEVELOPER "<developer_name>The Korvane developers</developer_name>")
+else()
+    set(KORVANE_METAINFO_DEVELOPER
+        "<developer id=\"io.github.korvane\">\n    <name>The Korvane developers</name>\n  </developer>")
+endif()
 korvane_xml_escape(KORVANE_METAINFO_SCREENSHOT "${korvane_screenshot}")
 
 # Where the man page sends a user with a problem: the bug tracker, else the
