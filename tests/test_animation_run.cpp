@@ -7,6 +7,7 @@
 #include "ink.h"
 #include "paint_spy.h"
 #include "run_picture.h"
+#include "try_wait.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -361,7 +362,7 @@ void TestAnimationRun::secondStartDuringARunRunsAfterIt()
     QVERIFY(test::waitForRunEnd(*window_));
     QCOMPARE(finished.count(), 1);
     QVERIFY(!window_->conductor().running());
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, 60000);
+    KORVANE_TRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, 60000);
 }
 
 void TestAnimationRun::closeDuringARunWaitsForTheSweep_data()

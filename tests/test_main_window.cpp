@@ -5,6 +5,7 @@
 #include "caption_fit.h"
 #include "ink.h"
 #include "paint_spy.h"
+#include "try_wait.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -395,10 +396,10 @@ void TestMainWindow::aboutBoxLeavesTheEventLoopFree()
     QVERIFY(box->text().contains(QStringLiteral("GPL-3.0-or-later")));
     QVERIFY(!box->iconPixmap().isNull());
     box->button(QMessageBox::Ok)->click();
-    QTRY_VERIFY(box.isNull());
+    KORVANE_TRY_VERIFY(box.isNull());
     // Keys go to the window again, with no click needed to wake it (a
     // browser's page has no window manager to hand it back).
-    QTRY_COMPARE(QApplication::activeWindow(), window_.get());
+    KORVANE_TRY_COMPARE(QApplication::activeWindow(), window_.get());
 }
 
 void TestMainWindow::rightPressIsTheMenus_data()
@@ -446,14 +447,14 @@ void TestMainWindow::resizingMovesNothing()
         before << child->geometry();
 
     window_->resize(1100, 900);
-    QTRY_COMPARE(window_->size(), QSize(1100, 900));
+    KORVANE_TRY_COMPARE(window_->size(), QSize(1100, 900));
     for (qsizetype i = 0; i < children.size(); ++i)
         QCOMPARE(children[i]->geometry(), before[i]);
     const QImage shown = window_->grab().toImage();
     QCOMPARE(shown.pixelColor(1050, 850), DrawingSurface::kBackColour);
 
     window_->resize(400, 300);
-    QTRY_COMPARE(window_->size(), QSize(400, 300));
+    KORVANE_TRY_COMPARE(window_->size(), QSize(400, 300));
     for (qsizetype i = 0; i < children.size(); ++i)
         QCOMPARE(children[i]->geometry(), before[i]);
 }
@@ -478,7 +479,7 @@ void TestMainWindow::drawingShowsOnlyWhatChanged()
 
     // Drawn by a handler, shown once it has returned to the event loop.
     surface.line(3000, 6000, 4500, 6000);
-    QTRY_VERIFY(spy.painted.contains(QPoint(250, 400)));
+    KORVANE_TRY_VERIFY(spy.painted.contains(QPoint(250, 400)));
     QVERIFY(!spy.painted.contains(QPoint(600, 100))); // only the changed region
 }
 

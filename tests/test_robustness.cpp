@@ -743,12 +743,20 @@ void TestRobustness::coverAndExpose(Step &step)
         step.say(how == 1 ? QStringLiteral("hide and show") : QStringLiteral("minimise and restore"));
         how == 1 ? window_->hide() : window_->showMinimized();
         settle();
+        // A window manager gives the focus to another window meanwhile; the
+        // offscreen platform would keep it on the hidden one, and asked to
+        // activate it again, see nothing to do.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other, 2000))
+            step.error = QStringLiteral("another window never took the focus");
         how == 1 ? window_->show() : window_->showNormal();
     }
     settle();
     // A window manager activates a window shown again; the offscreen platform
     // leaves that to us, as the fixture does at first show.
-    QApplication::setActiveWindow(window_.get());
+    window_->activateWindow();
     if (!QTest::qWaitForWindowExposed(window_.get(), 2000) || !QTest::qWaitForWindowActive(window_.get(), 2000))
         step.error = QStringLiteral("the window did not come back exposed and active");
 }

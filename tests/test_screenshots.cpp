@@ -29,20 +29,24 @@ using korvane::test::ToolRun;
 
 constexpr int kTolerance = 2;
 
-// The figures are taken on Linux. Windows' Qt sets the same faces with other
-// hinting, so there only the drawing is compared: the scene from below the
-// "Cornu spirals" caption down to the caption at the bottom, where no text is.
+// The figures are taken on Debian 12, whose Qt is 6.4.2, and compared whole
+// on that Qt. Windows' Qt sets the same faces with other hinting, and another
+// Qt's style draws the controls otherwise (Qt 6.8's scroll bars end a pixel
+// apart), so elsewhere only the drawing is compared: the scene from below the
+// "Cornu spirals" caption down to the caption at the bottom, where no text
+// and no control is.
+constexpr auto kFiguresQt = "6.4.2";
+
 QRect comparedArea(const QRect &figure, const QStringList &arguments)
 {
-#ifdef Q_OS_WIN
+#ifndef Q_OS_WIN
+    if (qstrcmp(qVersion(), kFiguresQt) == 0)
+        return figure;
+#endif
     // Below the far-field curve's caption and the kept profiles' legend too,
     // which are text.
     const bool captioned = arguments.contains(QLatin1String("far-field")) || arguments.contains(QLatin1String("compare"));
     return figure.intersected(captioned ? QRect(0, 320, 758, 215) : QRect(0, 203, 758, 332));
-#else
-    Q_UNUSED(arguments);
-    return figure;
-#endif
 }
 constexpr int kTimeoutMs = 120000; // the tool starts the program and runs it
 

@@ -10,6 +10,7 @@
 
 #include "fake_clock.h"
 #include "offscreen_screens.h"
+#include "try_wait.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -197,7 +198,7 @@ void TestTouch::aLongPressOpensTheMenu()
     // Above it, among the chains, it opens the menu.
     const QPoint held = w.at(&w.window->surface(), QPoint(300, 250));
     w.down(held);
-    QTRY_VERIFY(w.menu()->isVisible());
+    KORVANE_TRY_VERIFY(w.menu()->isVisible());
     QVERIFY(!w.window->lookOut().panel().isVisible());
     QCOMPARE(w.menu()->actions().constFirst()->isVisible(), duringARun);
     w.up(held);
@@ -250,7 +251,7 @@ void TestTouch::aCancelledTouchClicksNothing()
     const QPoint start = w.at(w.window->controls().cmdStart, QPoint(10, 10));
     w.down(start);
     w.up(start);
-    QTRY_COMPARE(started.count(), 1);
+    KORVANE_TRY_COMPARE(started.count(), 1);
     QVERIFY(test::waitForRunEnd(*w.window));
 }
 
@@ -288,7 +289,7 @@ void TestTouch::smallScreensFitTheWindow()
     // The picture too is drawn at the fit, not cut off at 100 %.
     QCOMPARE(w.window->surface().zoom(), fit);
     QCOMPARE(w.window->surface().image().width(), qCeil(DrawingSurface::kLogicalSize.width() * fit));
-    QTRY_COMPARE(w.window->size(), zoomed(MainWindow::kClientSize, fit));
+    KORVANE_TRY_COMPARE(w.window->size(), zoomed(MainWindow::kClientSize, fit));
     QVERIFY(w.wholeOnScreen());
     // On a phone the steps go on past the screen, and back down to the fit.
     view.zoomIn();
@@ -305,7 +306,7 @@ void TestTouch::aFingerPansAWindowLargerThanItsScreen()
 {
     Window w(kPhoneSide, finger_);
     w.window->view().zoomIn();
-    QTRY_COMPARE(w.window->size(), MainWindow::kClientSize);
+    KORVANE_TRY_COMPARE(w.window->size(), MainWindow::kClientSize);
     QVERIFY(!w.wholeOnScreen());
     const QRect screen = w.window->screen()->availableGeometry();
     // Drawn over the empty drawing: the window follows up and down, where
@@ -317,11 +318,11 @@ void TestTouch::aFingerPansAWindowLargerThanItsScreen()
     const QPoint from(300, 300);
     w.down(from);
     w.move(from + QPoint(-40, 30));
-    QTRY_VERIFY(std::abs(w.window->frameGeometry().top() - (before.top() + 30)) <= 2);
+    KORVANE_TRY_VERIFY(std::abs(w.window->frameGeometry().top() - (before.top() + 30)) <= 2);
     QCOMPARE(w.window->frameGeometry().left(), before.left());
     w.move(from + QPoint(-40, 1000));
     w.up(from + QPoint(-40, 1000));
-    QTRY_VERIFY(std::abs(w.window->frameGeometry().top() - screen.top()) <= 2);
+    KORVANE_TRY_VERIFY(std::abs(w.window->frameGeometry().top() - screen.top()) <= 2);
 }
 
 int main(int argc, char *argv[])

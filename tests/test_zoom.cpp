@@ -11,6 +11,7 @@
 #include "ink.h"
 #include "offscreen_screens.h"
 #include "run_picture.h"
+#include "try_wait.h"
 #include "window_fixture.h"
 #include "worked_values.h"
 
@@ -49,10 +50,14 @@ constexpr QPoint kProjector(0, 0);     // 1920 x 1080, ratio 1
 constexpr QPoint kLargeScreen(1920, 0); // 3840 x 2400, ratio 1: every step fits
 constexpr QPoint kHighDensity(5760, 0); // 1920 x 1080, ratio 2
 
+// The high-density screen has its ratio as an X11 screen of 192 dpi has it,
+// from Qt's own scaling by the screen's dpi: 3840 x 2160 pixels, 1920 x 1080
+// logical ones. (A ratio of the platform's own, the file's "dpr", reaches
+// the windows on Qt 6.4 but no longer on Qt 6.8.)
 constexpr char kScreens[] = R"({ "screens": [
   {"name": "projector", "x": 0, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
   {"name": "large", "x": 1920, "y": 0, "width": 3840, "height": 2400, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-  {"name": "high density", "x": 5760, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
+  {"name": "high density", "x": 5760, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 192, "logicalBaseDpi": 96, "dpr": 1}
 ] })";
 
 struct Window {
@@ -298,8 +303,8 @@ void TestZoom::fullScreenFitsAndCentres()
     Window window(kProjector, 1.25);
     MainWindow &w = *window.window;
     QTest::keyClick(&w, Qt::Key_F11);
-    QTRY_VERIFY(w.isFullScreen());
-    QTRY_COMPARE(w.size(), QSize(1920, 1080));
+    KORVANE_TRY_VERIFY(w.isFullScreen());
+    KORVANE_TRY_COMPARE(w.size(), QSize(1920, 1080));
     // The height limits it: 1080 / 571.
     QCOMPARE(w.view().zoom(), 1080.0 / 571.0);
     const QSize design = zoomed(MainWindow::kClientSize, w.view().zoom());
@@ -314,10 +319,10 @@ void TestZoom::fullScreenFitsAndCentres()
     QCOMPARE(w.surface().pos(), QPoint((1920 - zoomed(MainWindow::kClientSize, 1.75).width()) / 2,
                                        (1080 - zoomed(MainWindow::kClientSize, 1.75).height()) / 2));
     QTest::keyClick(&w, Qt::Key_Escape);
-    QTRY_VERIFY(!w.isFullScreen());
+    KORVANE_TRY_VERIFY(!w.isFullScreen());
     QCOMPARE(w.view().zoom(), 1.25);
     QCOMPARE(w.surface().pos(), QPoint());
-    QTRY_COMPARE(w.size(), zoomed(MainWindow::kClientSize, 1.25));
+    KORVANE_TRY_COMPARE(w.size(), zoomed(MainWindow::kClientSize, 1.25));
 
     // Esc does nothing else.
     QSignalSpy clicks(w.controls().cmdStart, &QPushButton::clicked);
@@ -347,7 +352,7 @@ void TestZoom::layersFollowTheDesign()
     QCOMPARE(overlay->zoom(), 1.5);
     QCOMPARE(overlay->design(), QRect(QPoint(), zoomed(MainWindow::kClientSize, 1.5)));
     QTest::keyClick(&w, Qt::Key_F11);
-    QTRY_COMPARE(w.size(), QSize(1920, 1080));
+    KORVANE_TRY_COMPARE(w.size(), QSize(1920, 1080));
     QCOMPARE(overlay->zoom(), w.view().zoom());
     QCOMPARE(overlay->design(), QRect(w.surface().pos(), zoomed(MainWindow::kClientSize, w.view().zoom())));
 }
@@ -365,9 +370,9 @@ void TestZoom::pictureFollowsTheScreensRatio()
     Window moved(kProjector, zoom);
     moved.run("op4Dírky");
     moved.window->move(kHighDensity + QPoint(20, 20));
-    QTRY_COMPARE(moved.window->surface().scale(), 2 * zoom);
+    KORVANE_TRY_COMPARE(moved.window->surface().scale(), 2 * zoom);
     // The same size in logical pixels: the whole design, twice as sharp.
-    QTRY_COMPARE(moved.window->size(), zoomed(MainWindow::kClientSize, zoom));
+    KORVANE_TRY_COMPARE(moved.window->size(), zoomed(MainWindow::kClientSize, zoom));
 
     Window drawnThere(kHighDensity, zoom);
     drawnThere.run("op4Dírky");
@@ -376,7 +381,7 @@ void TestZoom::pictureFollowsTheScreensRatio()
 
     // And back.
     moved.window->move(kProjector + QPoint(20, 20));
-    QTRY_COMPARE(moved.window->surface().scale(), zoom);
+    KORVANE_TRY_COMPARE(moved.window->surface().scale(), zoom);
     Window drawnHere(kProjector, zoom);
     drawnHere.run("op4Dírky");
     QVERIFY(moved.surface() == drawnHere.surface());

@@ -28,9 +28,9 @@ inline std::unique_ptr<MainWindow> openWindow()
 {
     auto window = std::make_unique<MainWindow>();
     window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qFatal("the window was never exposed");
+    window->activateWindow();
+    if (!QTest::qWaitForWindowExposed(window.get()) || !QTest::qWaitForWindowActive(window.get()))
+        qFatal("the window was never exposed and active");
     return window;
 }
 
