@@ -215,6 +215,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
         }
         return refused(line, CommandLine::Refusal::MissingValue, ours.constLast());
     }
+    // An option given twice is refused, as a link refuses a repeated
+    // parameter: Qt's parser would take the last value and say nothing, and
+    // the lesson would not be the one its line seems to prepare.
+    for (const QString &name : parser.optionNames())
+        if (parser.optionNames().count(name) > 1)
+            return refused(line, CommandLine::Refusal::Repeated,
+                           (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name);
     // The language first, so that the help and a refusal are given in it;
     // the slit count before the frequency, whose range it sets.
     for (const QCommandLineOption *option :
@@ -267,7 +274,8 @@ bool acceptValue(const QString &name, const QString &value, StartOptions &start)
             return false;
         start.slowDown = position;
     } else if (name == QLatin1String("zoom")) {
-        const std::optional<int> percent = wholeNumber(value.endsWith(QLatin1Char('%')) ? value.chopped(1) : value);
+        // The number alone, as every other value: "200%" is no number.
+        const std::optional<int> percent = wholeNumber(value);
         const auto *step = std::find_if(kZoomSteps.begin(), kZoomSteps.end(),
                                         [&](double zoom) { return percent && std::lround(zoom * 100.0) == *percent; });
         if (step == kZoomSteps.end())
@@ -315,6 +323,9 @@ QString refusalMessage(const CommandLine &line)
         return QCoreApplication::translate("CommandLine", "korvane: %1 needs a value; %2").arg(line.option, seeHelp);
     case CommandLine::Refusal::ValueNotTaken:
         return QCoreApplication::translate("CommandLine", "korvane: %1 takes no value; %2").arg(line.option, seeHelp);
+    case CommandLine::Refusal::Repeated:
+        return QCoreApplication::translate("CommandLine", "korvane: %1 is given more than once; %2")
+            .arg(line.option, seeHelp);
     case CommandLine::Refusal::BadValue:
         break;
     }

@@ -34,7 +34,7 @@ struct CommandLine {
     Outcome outcome = Outcome::Run;
     StartOptions options;
     // What was refused: the option as written, its value, and why.
-    enum class Refusal { UnknownOption, Unexpected, MissingValue, ValueNotTaken, BadValue };
+    enum class Refusal { UnknownOption, Unexpected, MissingValue, ValueNotTaken, Repeated, BadValue };
     Refusal refusal = Refusal::BadValue;
     QString option;
     QString value;

@@ -79,6 +79,9 @@ void TestCommandLine::refused_data()
     QTest::newRow("an argument that is no option") << "lesson.txt" << "korvane: unexpected argument lesson.txt; korvane --help lists the options";
     QTest::newRow("a switch with a value") << "--show-far-field=1" << "korvane: --show-far-field takes no value; korvane --help lists the options";
     QTest::newRow("a switch with a value, one dash") << "--zoom 200 -start=now" << "korvane: -start takes no value; korvane --help lists the options";
+    QTest::newRow("an option given twice") << "--slits 3 --slits 2" << "korvane: --slits is given more than once; korvane --help lists the options";
+    QTest::newRow("a switch given twice, one dash") << "--start -start" << "korvane: --start is given more than once; korvane --help lists the options";
+    QTest::newRow("a zoom with a per cent sign") << "--zoom 200%" << "korvane: --zoom 200%: the zoom is one of 100, 125, 150, 175, 200, 250, 300, 400 per cent";
     QTest::newRow("a refused value beside --help") << "--slits 5 --help" << "korvane: --slits 5: the number of slits is 2, 3, 4 or 20";
 }
 
@@ -116,7 +119,7 @@ void TestCommandLine::setsTheWindowAsClicksWould_data()
         << "?slits=4&frequency=20&slow-down=5&zoom=100&show-far-field";
     QTest::newRow("profiles kept to compare") << "--keep-profiles --slits 2" << "2" << "20" << "1" << false << 0
                                               << "?slits=2&frequency=20&slow-down=0&zoom=100&keep-profiles";
-    QTest::newRow("the frequency for the default 4 slits") << "--frequency 200 --zoom 100%" << "4" << "200" << "1"
+    QTest::newRow("the frequency for the default 4 slits") << "--frequency 200 --zoom 100" << "4" << "200" << "1"
                                                            << false << 0 << "?slits=4&frequency=200&slow-down=0&zoom=100";
 }
 
@@ -203,7 +206,7 @@ void TestCommandLine::aLessonAsALink_data()
     QTest::newRow("profiles kept, said outright") << "?keep-profiles=1&slits=3" << "?slits=3&keep-profiles"
                                                   << QStringList();
     QTest::newRow("in any order, flags said outright")
-        << "start=1&full-screen=0&zoom=150%25&language=CS&slits=2" << "?slits=2&zoom=150&start&language=cs"
+        << "start=1&full-screen=0&zoom=150&language=CS&slits=2" << "?slits=2&zoom=150&start&language=cs"
         << QStringList();
     QTest::newRow("out of range, for the slit count given")
         << "?slits=20&frequency=50" << "?slits=20"

@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Uchovat průběhy k porovnání: při každém spuštění zůstane průběh na obrazovce jako barevný obrys, tři nejnovější.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane: %1 je zadáno víckrát; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>

@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Verteilungen zum Vergleich behalten: bei jedem Start bleibt die Verteilung auf dem Bildschirm als farbige Umrisslinie stehen, die drei neuesten.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane: %1 ist mehr als einmal angegeben; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>

@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Guardar perfiles para comparar: en cada ejecución el perfil en pantalla queda como un contorno de color, los tres más recientes.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane: %1 se ha dado más de una vez; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>

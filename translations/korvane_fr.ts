@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Conserver les profils pour comparer&#xa0;: à chaque lancement, le profil à l’écran reste en contour coloré, les trois plus récents.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane&#xa0;: %1 est donné plus d’une fois&#xa0;; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>

@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Zachowuj rozkłady do porównania: przy każdym uruchomieniu rozkład na ekranie zostaje jako kolorowy kontur, trzy najnowsze.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane: %1 podano więcej niż raz; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>

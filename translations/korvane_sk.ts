@@ -221,6 +221,10 @@
         <source>Keep profiles to compare: at each Start the profile on screen stays as a coloured outline, the three most recent.</source>
         <translation>Uchovať priebehy na porovnanie: pri každom spustení zostane priebeh na obrazovke ako farebný obrys, tri najnovšie.</translation>
     </message>
+    <message>
+        <source>korvane: %1 is given more than once; %2</source>
+        <translation>korvane: %1 je zadané viackrát; %2</translation>
+    </message>
 </context>
 <context>
     <name>KeptProfiles</name>
