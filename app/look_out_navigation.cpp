@@ -202,7 +202,7 @@ void LookOutNavigation::showPanel(const RunLookOut &run, double column, QPoint p
     std::vector<LookOutPanel::Line> kept;
     for (const KeptProfile &earlier : kept_.profiles())
         kept.push_back({keptLookOutLine(earlier, static_cast<int>(column)), keptColour(earlier.colour)});
-    panel_->showAt(run, run.at(column), point, kept);
+    panel_->showAt(run, run.at(column), point, showFarField_, kept);
 }
 
 } // namespace korvane

@@ -56,6 +56,8 @@ public:
     // The column keys on the focused drawing area; true when the key was one.
     bool key(const QKeyEvent *key);
     void hide();
+    // Whether the far-field curve is shown, and so its line in the look-out.
+    void setShowFarField(bool on) { showFarField_ = on; }
     // Puts it away, and the keys start again where they start after a run.
     void forget();
 
@@ -77,6 +79,7 @@ private:
     LookOutPanel *panel_;
     ColumnMarker *marker_;
     double zoom_ = 1.0;
+    bool showFarField_ = false;
     // Where the keyboard's look-out stands, once a key has moved it.
     std::optional<int> keyColumn_;
     const QString designDescription_;

@@ -57,9 +57,10 @@ QRect LookOutPanel::chainArea() const
     return {(width() - side) / 2, top, side, side};
 }
 
-void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, const std::vector<Line> &kept)
+void LookOutPanel::showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, bool withFarField,
+                          const std::vector<Line> &kept)
 {
-    lines_ = lookOutLines(run, look);
+    lines_ = lookOutLines(run, look, withFarField);
     keptColours_.clear();
     for (const Line &line : kept) {
         lines_ << line.text;

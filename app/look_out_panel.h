@@ -32,8 +32,10 @@ public:
     };
 
     // Shows the look-out beside `pointer` (in the parent's coordinates),
-    // moved so that it stays whole inside the parent, with `kept` last.
-    void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, const std::vector<Line> &kept = {});
+    // moved so that it stays whole inside the parent, with `kept` last; the
+    // far field's line where its curve is shown.
+    void showAt(const RunLookOut &run, const LookOut &look, QPoint pointer, bool withFarField,
+                const std::vector<Line> &kept = {});
     const QStringList &lines() const { return lines_; }
 
 protected:

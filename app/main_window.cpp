@@ -170,6 +170,7 @@ void MainWindow::connectParts()
     connect(view_, &WindowView::fullScreenShown, menu_, &WindowMenu::showFullScreen);
     connect(layers_, &ProfileLayers::showMaximaChanged, menu_->showMaximaAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::showFarFieldChanged, menu_->showFarFieldAction(), &QAction::setChecked);
+    connect(layers_, &ProfileLayers::showFarFieldChanged, lookOut_, &LookOutNavigation::setShowFarField);
     connect(layers_, &ProfileLayers::keepProfilesChanged, menu_->keepProfilesAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::keptProfilesChanged, menu_, &WindowMenu::showKeptProfiles);
     connect(conductor_, &RunConductor::paintingOver, layers_, &ProfileLayers::paintingOver);

@@ -276,7 +276,7 @@ int main(int argc, char *argv[])
         std::vector<double> each;
         for (int column = 0; column <= 11950; column += 239) {
             const Clock::time_point start = Clock::now();
-            panel.showAt(run, run.at(column), QPoint(300, 420));
+            panel.showAt(run, run.at(column), QPoint(300, 420), true);
             QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
             panel.render(&image);
             each.push_back(msSince(start));

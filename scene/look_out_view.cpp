@@ -53,7 +53,7 @@ QString degrees(double radians)
 
 } // namespace
 
-QStringList lookOutLines(const RunLookOut &run, const LookOut &look)
+QStringList lookOutLines(const RunLookOut &run, const LookOut &look, bool withFarField)
 {
     QStringList lines;
     lines << QCoreApplication::translate("LookOut", "Slits: %1   Frequency: %2")
@@ -74,9 +74,11 @@ QStringList lookOutLines(const RunLookOut &run, const LookOut &look)
                      .arg(degrees(look.stepSpread));
     lines << QCoreApplication::translate("LookOut", "Intensity: %1 % of the run's largest")
                  .arg(formatQNumber(look.intensity * 100.0, "0.0"));
-    //: The textbook's intensity of the same slits seen from infinitely far, at this column.
-    lines << QCoreApplication::translate("LookOut", "Far field: %1 % of its largest")
-                 .arg(formatQNumber(look.farField * 100.0, "0.0"));
+    // Only beside the curve it reads: without it, a number the class cannot see.
+    if (withFarField)
+        //: The textbook's intensity of the same slits seen from infinitely far, at this column.
+        lines << QCoreApplication::translate("LookOut", "Far field: %1 % of its largest")
+                     .arg(formatQNumber(look.farField * 100.0, "0.0"));
     if (look.nearest)
         //: The order m of the grating equation d sin(theta) = m lambda nearest to the pointer.
         lines << QCoreApplication::translate("LookOut", "Nearest order m = %1 at x = %2, %3 twips away")

@@ -23,8 +23,9 @@ namespace korvane {
 
 // The look-out as the panel says it, one line each, in the user's language
 // and number format: the run, the column, the phase step, how the steps
-// differ, the intensity and the nearest order. The same lines read aloud.
-QStringList lookOutLines(const RunLookOut &run, const LookOut &look);
+// differ, the intensity, the far field's where its curve is shown, and the
+// nearest order. The same lines read aloud.
+QStringList lookOutLines(const RunLookOut &run, const LookOut &look, bool withFarField);
 
 struct ChainColours {
     QColor chain;

@@ -168,8 +168,15 @@ void TestLookOutPanel::saysWhatTheModelGives()
     Window w;
     w.run(option.toUtf8().constData());
     QCOMPARE(w.window->controls().HScrollKmitocet20->value(), gratingPosition);
+    // The far field's line only beside its curve, where the class can see it.
+    QStringList withoutCurve = lines;
+    withoutCurve.removeIf([](const QString &line) { return line.startsWith(QLatin1String("Far field")); });
+    QCOMPARE(withoutCurve.size(), lines.size() - 1);
     w.pointAt(column);
     QVERIFY(w.panel().isVisible());
+    QCOMPARE(w.panel().lines(), withoutCurve);
+    w.menuItem(QStringLiteral("Show far-field curve"))->trigger();
+    w.pointAt(column);
     QCOMPARE(w.panel().lines(), lines);
     // A screen reader hears the same numbers.
     QCOMPARE(w.said(), lines.join(QLatin1Char('\n')));
@@ -300,10 +307,10 @@ void TestLookOutPanel::growsWithTheZoom()
     const RunLookOut run("4", 4.0, 20.0);
     const LookOut look = run.at(8000.0);
     LookOutPanel panel(&parent);
-    panel.showAt(run, look, QPoint(100, 100));
+    panel.showAt(run, look, QPoint(100, 100), true);
     const QSize at100 = panel.size();
     panel.place(2.0, parent.rect());
-    panel.showAt(run, look, QPoint(100, 100));
+    panel.showAt(run, look, QPoint(100, 100), true);
     // Text grows by whole pixels of font size, so not exactly twice.
     QVERIFY2(std::abs(panel.width() - 2.0 * at100.width()) <= 0.1 * at100.width(), qPrintable(QString::number(panel.width())));
     QVERIFY(std::abs(panel.height() - 2.0 * at100.height()) <= 0.1 * at100.height());
