@@ -24,7 +24,9 @@ std::vector<std::string> header(const std::vector<KeptProfile> &kept)
 {
     const char *const names[] = {
         //: Column headers of the profile data, as a spreadsheet shows them.
-        QT_TRANSLATE_NOOP("ProfileData", "column (twips)"),
+        // The data are read without the program: the first column says once
+        // what its unit is.
+        QT_TRANSLATE_NOOP("ProfileData", "column (twips: 1/1440 inch or 1/15 pixel)"),
         QT_TRANSLATE_NOOP("ProfileData", "theta (degrees)"),
         QT_TRANSLATE_NOOP("ProfileData", "path difference (wavelengths)"),
         QT_TRANSLATE_NOOP("ProfileData", "intensity (% of the run's largest)"),

@@ -17,6 +17,8 @@ namespace {
 // Far enough either side for any order the grating equation allows on a
 // screen 837000 twips away, short of those beyond 84 degrees.
 constexpr double kOrderSearch = 1e7;
+// How far the screen acts as if it lay: the path length's fixed term.
+constexpr double kDistance = scene::kDistanceFactor * scene::kScreenY - scene::kDiaphragmY;
 constexpr int kBisections = 100;
 // More orders than the screen has pixels cannot be told apart; only a
 // frequency that no scroll bar gives comes near either bound.
@@ -150,10 +152,16 @@ double RunLookOut::farFieldCentre() const
     return scene::kFirstSlitX + scene::kSlitSpacing * (phasors_ - 1) / 2.0;
 }
 
+double RunLookOut::angleAt(double column) const
+{
+    return std::atan2(farFieldCentre() - column, kDistance);
+}
+
 LookOut RunLookOut::at(double column) const
 {
     LookOut look;
     look.column = column;
+    look.angle = angleAt(column);
     look.farField = farFieldAt(column);
     look.chain = PhasorChain(column, slitCount_, frequency_, phasorLength_);
     if (const double largest = largestRawIntensity(); largest > 0.0)

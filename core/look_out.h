@@ -43,6 +43,8 @@ struct LookOut {
     double stepSpread = 0.0;
     // The mean step as a path difference in wavelengths.
     double waves = 0.0;
+    // Radians from the slits' middle (RunLookOut::angleAt).
+    double angle = 0.0;
     // The raw intensity as a fraction of the run's largest.
     double intensity = 0.0;
     // The far-field intensity of the same slits as a fraction of its
@@ -83,6 +85,10 @@ public:
     double meanWaves(double column) const;
     // The column where the far field is largest, the slits' middle.
     double farFieldCentre() const;
+    // The angle from the slits' middle to a column, in radians, as a
+    // textbook measures it from the straight-through direction; positive
+    // left of the middle, as the phase steps are.
+    double angleAt(double column) const;
 
     // The orders whose columns lie on the screen, left to right.
     const std::vector<Order> &orders() const { return orders_; }

@@ -12,9 +12,6 @@ namespace korvane {
 
 namespace {
 
-// How far the screen acts as if it lay: the path length's fixed term.
-constexpr double kDistance = scene::kDistanceFactor * scene::kScreenY - scene::kDiaphragmY;
-
 // The decimals of each number: a thousandth of a degree is 0.2 twips on the
 // screen, of a wavelength a third of a degree of phase.
 constexpr int kThetaDecimals = 6;
@@ -57,12 +54,11 @@ std::vector<ProfileRow> ProfileRows(const RunLookOut &run)
 {
     const double largest = run.largestRawIntensity();
     const double scale = IntensityScale(run.slitCountText(), run.frequency());
-    const double middle = run.farFieldCentre();
     std::vector<ProfileRow> rows;
     rows.reserve(static_cast<std::size_t>(scene::kLastColumn - scene::kFirstColumn + 1));
     for (int P = scene::kFirstColumn; P <= scene::kLastColumn; ++P) {
         const double raw = run.rawIntensityAt(P);
-        rows.push_back({P, std::atan2(middle - P, kDistance) * 180.0 / std::numbers::pi, run.meanWaves(P),
+        rows.push_back({P, run.angleAt(P) * 180.0 / std::numbers::pi, run.meanWaves(P),
                         largest > 0.0 ? raw / largest * 100.0 : 0.0, raw * scale});
     }
     return rows;

@@ -60,6 +60,11 @@ QStringList lookOutLines(const RunLookOut &run, const LookOut &look, bool withFa
                  .arg(QString::fromStdString(run.slitCountText()), numberQText(run.frequency()));
     //: A column of the screen line, by its x in twips.
     lines << QCoreApplication::translate("LookOut", "Column x = %1 twips").arg(whole(look.column));
+    // The angle a textbook works with: a few tenths of a degree here, as the
+    // screen lies 837000 twips away.
+    //: The angle theta from the middle of the slits to the column, positive to the left.
+    lines << QCoreApplication::translate("LookOut", "Angle from the slits: θ = %1°")
+                 .arg(formatQNumber(look.angle * 180.0 / std::numbers::pi, "0.000"));
     if (look.pairs > 0) {
         const QString step = degrees(look.meanStep);
         const QString waves = formatQNumber(look.waves, "0.000");

@@ -143,17 +143,20 @@ void TestLookOutPanel::saysWhatTheModelGives_data()
 
     QTest::newRow("4 slits, central maximum")
         << "op4Dírky" << 0 << 9150.0
-        << QStringList{"Slits: 4   Frequency: 20", "Column x = 9150 twips", "Mean phase step: 0.0° = 0.000 λ",
+        << QStringList{"Slits: 4   Frequency: 20", "Column x = 9150 twips", "Angle from the slits: θ = 0.000°",
+                       "Mean phase step: 0.0° = 0.000 λ",
                        "Steps differ by up to ±13.7° (finite distance)", "Intensity: 100.0 % of the run's largest",
                        "Far field: 100.0 % of its largest", "Nearest order m = 0 at x = 9150, 0 twips away"};
     QTest::newRow("2 slits, first minimum")
         << "op2" << 0 << 7735.0
-        << QStringList{"Slits: 2   Frequency: 20", "Column x = 7735 twips", "Phase step: 180.0° = 0.500 λ",
+        << QStringList{"Slits: 2   Frequency: 20", "Column x = 7735 twips", "Angle from the slits: θ = 0.090°",
+                       "Phase step: 180.0° = 0.500 λ",
                        "Intensity: 0.0 % of the run's largest", "Far field: 0.0 % of its largest",
                        "Nearest order m = +1 at x = 6420, 1315 twips away"};
     QTest::newRow("20 slits, first order")
         << "op20" << 10 << 6444.0
-        << QStringList{"Slits: 20   Frequency: 15", "Column x = 6444 twips", "Mean phase step: 360.0° = 1.000 λ",
+        << QStringList{"Slits: 20   Frequency: 15", "Column x = 6444 twips", "Angle from the slits: θ = 0.240°",
+                       "Mean phase step: 360.0° = 1.000 λ",
                        "Steps differ by up to ±92.4° (finite distance)", "Intensity: 93.2 % of the run's largest",
                        "Far field: 100.0 % of its largest", "Nearest order m = +1 at x = 6444, 0 twips away"};
 }

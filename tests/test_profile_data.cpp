@@ -64,7 +64,7 @@ void TestProfileData::csvReadBackAgreesWithTheLookOut()
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast();
     QCOMPARE(lines.size(), 1 + 11951);
-    QCOMPARE(lines.constFirst(), QStringLiteral("column (twips),theta (degrees),path difference (wavelengths),"
+    QCOMPARE(lines.constFirst(), QStringLiteral("column (twips: 1/1440 inch or 1/15 pixel),theta (degrees),path difference (wavelengths),"
                                                 "intensity (% of the run's largest),bar height (twips),slits,frequency"));
     const double scale = IntensityScale(run.slitCountText(), f);
     for (const int column : columns) {

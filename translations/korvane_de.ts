@@ -373,6 +373,11 @@
         <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
         <translation>Fernfeld, auf den höchsten Balken skaliert</translation>
     </message>
+    <message>
+        <source>Angle from the slits: θ = %1°</source>
+        <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
+        <translation>Winkel von den Spalten: θ = %1°</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -384,9 +389,9 @@
 <context>
     <name>ProfileData</name>
     <message>
-        <source>column (twips)</source>
+        <source>column (twips: 1/1440 inch or 1/15 pixel)</source>
         <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
-        <translation>Schirmposition (Twips)</translation>
+        <translation>Schirmposition (Twips: 1/1440 Zoll oder 1/15 Pixel)</translation>
     </message>
     <message>
         <source>theta (degrees)</source>

@@ -375,6 +375,11 @@
         <extracomment>Beside the far-field curve drawn over the profile.</extracomment>
         <translation>pole dalekie w skali najwyższego słupka</translation>
     </message>
+    <message>
+        <source>Angle from the slits: θ = %1°</source>
+        <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
+        <translation>Kąt od szczelin: θ = %1°</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -386,9 +391,9 @@
 <context>
     <name>ProfileData</name>
     <message>
-        <source>column (twips)</source>
+        <source>column (twips: 1/1440 inch or 1/15 pixel)</source>
         <extracomment>Column headers of the profile data, as a spreadsheet shows them.</extracomment>
-        <translation>kolumna (twipy)</translation>
+        <translation>kolumna (twipy: 1/1440 cala lub 1/15 piksela)</translation>
     </message>
     <message>
         <source>theta (degrees)</source>
