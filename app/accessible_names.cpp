@@ -33,8 +33,9 @@ void nameForAccessibility(const Controls &c, DrawingSurface &surface)
          QT_TRANSLATE_NOOP("Accessibility", "Runs the animation for the chosen number of slits and frequency"));
     name(c.cmdKonec, QT_TRANSLATE_NOOP("Accessibility", "Exit"),
          QT_TRANSLATE_NOOP("Accessibility", "Ends the program"));
-    name(c.HScrollSpomaleni, QT_TRANSLATE_NOOP("Accessibility", "Slow-down factor"),
-         QT_TRANSLATE_NOOP("Accessibility", "Moves right for a slower animation"));
+    // Its description is its tooltip, which says how long a run lasts
+    // (control_tips.h).
+    name(c.HScrollSpomaleni, QT_TRANSLATE_NOOP("Accessibility", "Slow-down factor"));
     name(c.nKmitočet, QT_TRANSLATE_NOOP("Accessibility", "Frequency store"));
     name(c.nSpomaleni, QT_TRANSLATE_NOOP("Accessibility", "Slow-down factor store"));
     name(c.nNdirek, QT_TRANSLATE_NOOP("Accessibility", "Number of slits store"));

@@ -5,6 +5,7 @@
 #include "about_box.h"
 #include "accessible_names.h"
 #include "app_icon.h"
+#include "control_tips.h"
 #include "drawing_surface.h"
 #include "exports.h"
 #include "frequency.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(QWidget *parent)
     layers_ = new ProfileLayers(this, *conductor_);
     controls_ = createControls(this);
     nameForAccessibility(controls_, *surface_);
+    explainUncaptionedControls(controls_);
     // The drawing area joins the keyboard's round after the design's
     // controls, once there is a run to look at (its focus policy says when).
     QWidget::setTabOrder(controls_.nWavelenghts, surface_);

@@ -3,6 +3,7 @@
 #include "pacer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace korvane {
 
@@ -11,6 +12,13 @@ namespace {
 double nanoseconds(std::chrono::steady_clock::duration d)
 {
     return std::chrono::duration<double, std::nano>(d).count();
+}
+
+// The reference paced with a countdown of S steps a column; a third of a
+// microsecond a step is its speed on the machines it was made for.
+double columnPause(double slowDown)
+{
+    return (slowDown > 0.0 ? std::min(slowDown, Pacer::kMaxSlowDown) : 0.0) * 1000.0 / 3.0;
 }
 
 } // namespace
@@ -25,10 +33,13 @@ PaceClock::Duration SteadyPaceClock::waitFor(Time deadline)
     return std::max(Duration(0), std::chrono::duration_cast<Duration>(deadline - now()));
 }
 
+Pacer::Duration Pacer::sweepPause(double slowDown, int columns)
+{
+    return Duration(std::llround(columnPause(slowDown) * columns));
+}
+
 Pacer::Pacer(double slowDown, Duration frameInterval, Time start)
-    // The reference paced with a countdown of S steps a column; a third of a
-    // microsecond a step is its speed on the machines it was made for.
-    : pausePerColumn_((slowDown > 0.0 ? std::min(slowDown, kMaxSlowDown) : 0.0) * 1000.0 / 3.0)
+    : pausePerColumn_(columnPause(slowDown))
     , frameInterval_(std::max(frameInterval, Duration(std::chrono::milliseconds(1))))
     , nextFrame_(start + frameInterval_)
     , gaveWay_(start)

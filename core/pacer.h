@@ -55,6 +55,9 @@ public:
 
     // The pause one column owes, in nanoseconds (fractional).
     double pausePerColumn() const { return pausePerColumn_; }
+    // The pause a whole sweep of `columns` owes at `slowDown`: about how long
+    // a run lasts at that factor, its drawing being a few milliseconds.
+    static Duration sweepPause(double slowDown, int columns);
 
     // After each column drawn at the run's pace: owes its pause, and is true
     // when the sweep is to give way, to show a frame that is due (wakeAt() is

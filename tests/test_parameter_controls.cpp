@@ -41,6 +41,8 @@ private slots:
     void slowDown_data();
     void slowDown();
     void typedReadOutIsReplaced();
+    void uncaptionedControlsSayWhatTheySet_data();
+    void uncaptionedControlsSayWhatTheySet();
 
 private:
     void act(const QString &action);
@@ -378,6 +380,43 @@ void TestParameterControls::typedReadOutIsReplaced()
     QCOMPARE(test::text(*window_, "nKmitočet"), QStringLiteral("20"));
     act(QStringLiteral("HScrollKmitočet=1"));
     QCOMPARE(readOut->text(), workedReadOut(21));
+}
+
+void TestParameterControls::uncaptionedControlsSayWhatTheySet_data()
+{
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("tip");
+    // A run's pause is 11951 columns times S/3 microseconds, S = 3 x position + 1.
+    const QString faster = QStringLiteral(" Move right for a slower run, up to two minutes.");
+    QTest::newRow("slow-down at the start: 4 ms")
+        << QStringList() << "HScrollSpomaleni" << "Slow-down: a run takes under a second." + faster;
+    QTest::newRow("slow-down at 1000: 11.955 s")
+        << QStringList{"HScrollSpomaleni=1000"} << "HScrollSpomaleni" << "Slow-down: a run takes about 12 s." + faster;
+    QTest::newRow("slow-down at its right end: 119.51 s")
+        << QStringList{"HScrollSpomaleni=10000"} << "HScrollSpomaleni"
+        << "Slow-down: a run takes about 2 min 0 s. Move left for a faster run.";
+    QTest::newRow("the frequency bar at the start")
+        << QStringList() << "HScrollKmitočet" << "Frequency 20: the read-out shows 3.18 wavelengths per slit spacing";
+    QTest::newRow("the read-out at 30")
+        << QStringList{"HScrollKmitočet=10"} << "nRelKmitočet"
+        << "4.78 wavelengths per slit spacing: the frequency, 30, divided by 6.28";
+    QTest::newRow("the grating's bar") << QStringList{"op20", "HScrollKmitocet20=10"} << "HScrollKmitocet20"
+                                       << "Frequency 15: the read-out shows 2.39 wavelengths per slit spacing";
+}
+
+void TestParameterControls::uncaptionedControlsSayWhatTheySet()
+{
+    QFETCH(QStringList, actions);
+    QFETCH(QString, control);
+    QFETCH(QString, tip);
+    for (const QString &action : actions)
+        act(action);
+    const auto *widget = window_->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    QCOMPARE(widget->toolTip(), tip);
+    // A screen reader hears the same.
+    QCOMPARE(widget->accessibleDescription(), tip);
 }
 
 QTEST_MAIN(TestParameterControls)

@@ -43,10 +43,6 @@
         <translation>Faktor zpomalení</translation>
     </message>
     <message>
-        <source>Moves right for a slower animation</source>
-        <translation>Posunutím doprava se animace zpomalí</translation>
-    </message>
-    <message>
         <source>Frequency store</source>
         <translation>Uložená hodnota frekvence</translation>
     </message>
@@ -224,6 +220,33 @@
     <message>
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 je zadáno víckrát; %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTips</name>
+    <message>
+        <source>Slow-down: a run takes under a second. Move right for a slower run, up to two minutes.</source>
+        <translation>Zpomalení: běh trvá necelou sekundu. Posunutím doprava se běh zpomalí, až na dvě minuty.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 s. Move right for a slower run, up to two minutes.</source>
+        <extracomment>%1 seconds.</extracomment>
+        <translation>Zpomalení: běh trvá asi %1 s. Posunutím doprava se běh zpomalí, až na dvě minuty.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 min %2 s. Move left for a faster run.</source>
+        <extracomment>%1 minutes and %2 seconds.</extracomment>
+        <translation>Zpomalení: běh trvá asi %1 min %2 s. Posunutím doleva se běh zrychlí.</translation>
+    </message>
+    <message>
+        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
+        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
+        <translation>Kmitočet %1: údaj ukazuje %2 vlnových délek na vzdálenost štěrbin</translation>
+    </message>
+    <message>
+        <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
+        <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
+        <translation>%1 vlnových délek na vzdálenost štěrbin: kmitočet %2 dělený %3</translation>
     </message>
 </context>
 <context>

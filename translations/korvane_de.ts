@@ -43,10 +43,6 @@
         <translation>Verlangsamungsfaktor</translation>
     </message>
     <message>
-        <source>Moves right for a slower animation</source>
-        <translation>Nach rechts für eine langsamere Animation</translation>
-    </message>
-    <message>
         <source>Frequency store</source>
         <translation>Speicher für die Frequenz</translation>
     </message>
@@ -224,6 +220,33 @@
     <message>
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 ist mehr als einmal angegeben; %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTips</name>
+    <message>
+        <source>Slow-down: a run takes under a second. Move right for a slower run, up to two minutes.</source>
+        <translation>Verlangsamung: Ein Durchlauf dauert weniger als eine Sekunde. Nach rechts für einen langsameren Durchlauf, bis zu zwei Minuten.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 s. Move right for a slower run, up to two minutes.</source>
+        <extracomment>%1 seconds.</extracomment>
+        <translation>Verlangsamung: Ein Durchlauf dauert etwa %1 s. Nach rechts für einen langsameren Durchlauf, bis zu zwei Minuten.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 min %2 s. Move left for a faster run.</source>
+        <extracomment>%1 minutes and %2 seconds.</extracomment>
+        <translation>Verlangsamung: Ein Durchlauf dauert etwa %1 min %2 s. Nach links für einen schnelleren Durchlauf.</translation>
+    </message>
+    <message>
+        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
+        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
+        <translation>Frequenz %1: Die Anzeige zeigt %2 Wellenlängen pro Spaltabstand</translation>
+    </message>
+    <message>
+        <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
+        <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
+        <translation>%1 Wellenlängen pro Spaltabstand: die Frequenz %2, geteilt durch %3</translation>
     </message>
 </context>
 <context>

@@ -43,10 +43,6 @@
         <translation>Factor de ralentización</translation>
     </message>
     <message>
-        <source>Moves right for a slower animation</source>
-        <translation>Hacia la derecha, animación más lenta</translation>
-    </message>
-    <message>
         <source>Frequency store</source>
         <translation>Almacén de la frecuencia</translation>
     </message>
@@ -224,6 +220,33 @@
     <message>
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 se ha dado más de una vez; %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTips</name>
+    <message>
+        <source>Slow-down: a run takes under a second. Move right for a slower run, up to two minutes.</source>
+        <translation>Ralentización: una pasada dura menos de un segundo. Hacia la derecha para una pasada más lenta, hasta dos minutos.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 s. Move right for a slower run, up to two minutes.</source>
+        <extracomment>%1 seconds.</extracomment>
+        <translation>Ralentización: una pasada dura unos %1 s. Hacia la derecha para una pasada más lenta, hasta dos minutos.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 min %2 s. Move left for a faster run.</source>
+        <extracomment>%1 minutes and %2 seconds.</extracomment>
+        <translation>Ralentización: una pasada dura unos %1 min %2 s. Hacia la izquierda para una pasada más rápida.</translation>
+    </message>
+    <message>
+        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
+        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
+        <translation>Frecuencia %1: la lectura muestra %2 longitudes de onda por separación de rendijas</translation>
+    </message>
+    <message>
+        <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
+        <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
+        <translation>%1 longitudes de onda por separación de rendijas: la frecuencia, %2, dividida entre %3</translation>
     </message>
 </context>
 <context>

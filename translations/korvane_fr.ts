@@ -43,10 +43,6 @@
         <translation>Facteur de ralentissement</translation>
     </message>
     <message>
-        <source>Moves right for a slower animation</source>
-        <translation>Vers la droite pour une animation plus lente</translation>
-    </message>
-    <message>
         <source>Frequency store</source>
         <translation>Mémoire de la fréquence</translation>
     </message>
@@ -224,6 +220,33 @@
     <message>
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane&#xa0;: %1 est donné plus d’une fois&#xa0;; %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTips</name>
+    <message>
+        <source>Slow-down: a run takes under a second. Move right for a slower run, up to two minutes.</source>
+        <translation>Ralenti&#xa0;: un passage dure moins d’une seconde. Vers la droite pour un passage plus lent, jusqu’à deux minutes.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 s. Move right for a slower run, up to two minutes.</source>
+        <extracomment>%1 seconds.</extracomment>
+        <translation>Ralenti&#xa0;: un passage dure environ %1&#xa0;s. Vers la droite pour un passage plus lent, jusqu’à deux minutes.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 min %2 s. Move left for a faster run.</source>
+        <extracomment>%1 minutes and %2 seconds.</extracomment>
+        <translation>Ralenti&#xa0;: un passage dure environ %1&#xa0;min %2&#xa0;s. Vers la gauche pour un passage plus rapide.</translation>
+    </message>
+    <message>
+        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
+        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
+        <translation>Fréquence %1&#xa0;: l’affichage indique %2 longueurs d’onde par écart des fentes</translation>
+    </message>
+    <message>
+        <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
+        <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
+        <translation>%1 longueurs d’onde par écart des fentes&#xa0;: la fréquence %2 divisée par %3</translation>
     </message>
 </context>
 <context>

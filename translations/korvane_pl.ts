@@ -43,10 +43,6 @@
         <translation>Współczynnik spowolnienia</translation>
     </message>
     <message>
-        <source>Moves right for a slower animation</source>
-        <translation>Przesunięcie w prawo spowalnia animację</translation>
-    </message>
-    <message>
         <source>Frequency store</source>
         <translation>Przechowywana wartość częstotliwości</translation>
     </message>
@@ -224,6 +220,33 @@
     <message>
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 podano więcej niż raz; %2</translation>
+    </message>
+</context>
+<context>
+    <name>ControlTips</name>
+    <message>
+        <source>Slow-down: a run takes under a second. Move right for a slower run, up to two minutes.</source>
+        <translation>Spowolnienie: przebieg trwa krócej niż sekundę. W prawo, by przebieg był wolniejszy, do dwóch minut.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 s. Move right for a slower run, up to two minutes.</source>
+        <extracomment>%1 seconds.</extracomment>
+        <translation>Spowolnienie: przebieg trwa około %1 s. W prawo, by przebieg był wolniejszy, do dwóch minut.</translation>
+    </message>
+    <message>
+        <source>Slow-down: a run takes about %1 min %2 s. Move left for a faster run.</source>
+        <extracomment>%1 minutes and %2 seconds.</extracomment>
+        <translation>Spowolnienie: przebieg trwa około %1 min %2 s. W lewo, by przebieg był szybszy.</translation>
+    </message>
+    <message>
+        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
+        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
+        <translation>Częstotliwość %1: odczyt pokazuje %2 długości fali na odstęp szczelin</translation>
+    </message>
+    <message>
+        <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
+        <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
+        <translation>%1 długości fali na odstęp szczelin: częstotliwość %2 podzielona przez %3</translation>
     </message>
 </context>
 <context>
