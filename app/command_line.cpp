@@ -374,11 +374,15 @@ void applyStartOptions(MainWindow &window, const StartOptions &options)
     if (options.keepProfiles)
         window.profileLayers().setKeepProfiles(true);
     WindowView &view = window.view();
-    if (options.zoom)
+    if (options.zoom) {
         for (double before = 0.0; view.zoom() < *options.zoom && view.zoom() != before;) {
             before = view.zoom();
             view.zoomIn();
         }
+        // The screen could not hold it: said on the window, not left to be noticed.
+        if (view.zoom() < *options.zoom)
+            window.showZoomLowerThanAsked(*options.zoom);
+    }
     if (options.fullScreen)
         view.setFullScreenView(true);
     if (options.start)

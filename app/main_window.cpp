@@ -41,6 +41,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -169,6 +170,8 @@ void MainWindow::connectParts()
     connect(conductor_, &RunConductor::stoodAt, this, &MainWindow::showStanding);
     connect(conductor_, &RunConductor::runFinished, this, &MainWindow::runFinished);
     connect(view_, &WindowView::scaled, this, &MainWindow::applyZoom);
+    connect(view_, &WindowView::zoomRefused, this, &MainWindow::showZoomRefused);
+    connect(conductor_, &RunConductor::heldBack, this, &MainWindow::showHeldBack);
     connect(view_, &WindowView::fullScreenShown, menu_, &WindowMenu::showFullScreen);
     connect(layers_, &ProfileLayers::showMaximaChanged, menu_->showMaximaAction(), &QAction::setChecked);
     connect(layers_, &ProfileLayers::showFarFieldChanged, menu_->showFarFieldAction(), &QAction::setChecked);
@@ -243,9 +246,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::ContextMenu:
-        // Any key or click puts the look-out away, wherever in the window.
+        // Any key or click puts the look-out away, wherever in the window,
+        // and a note that said why a zoom was not taken.
         if (ours)
             lookOut_->hide();
+        if (ours && passingNoteShown_ && type != QEvent::ContextMenu) {
+            passingNoteShown_ = false;
+            hint_->hide();
+        }
         break;
     case QEvent::Wheel:
         if (ours && view_->wheel(static_cast<QWheelEvent *>(event)))
@@ -304,6 +312,7 @@ void MainWindow::saveProfileDataAs()
 
 void MainWindow::runStarted()
 {
+    passingNoteShown_ = false;
     // The run paints the scene over: what was said about the last one goes.
     lookOut_->forget();
     layers_->runStarted();
@@ -321,16 +330,53 @@ void MainWindow::runStopped()
         surface_->setFocusPolicy(Qt::TabFocus);
 }
 
+void MainWindow::showHeldBack(bool exit)
+{
+    if (exitNoteShown_ && !exit)
+        return;
+    exitNoteShown_ = exit;
+    passingNoteShown_ = false;
+    hint_->showNote({exit ? tr("Exit waits for the run to end; Space pauses, and then Exit ends at once")
+                          : tr("Clicks wait for the run to end; Space pauses it")});
+}
+
+void MainWindow::showZoomRefused(double zoom)
+{
+    //: %1 is a zoom step in per cent.
+    showPassingNote({tr("Zoom %1 % would not fit this screen").arg(std::lround(zoom * 100.0)),
+                     tr("F11 fills the screen with the window.")});
+}
+
+void MainWindow::showZoomLowerThanAsked(double asked)
+{
+    //: %1 is the zoom the window opened at, %2 the one asked for, in per cent.
+    showPassingNote({tr("Opened at %1 %: %2 % would not fit this screen")
+                         .arg(std::lround(view_->zoom() * 100.0))
+                         .arg(std::lround(asked * 100.0)),
+                     tr("F11 fills the screen with the window.")});
+}
+
+void MainWindow::showPassingNote(const QStringList &lines)
+{
+    // A run's own notes come first.
+    if (conductor_->running())
+        return;
+    passingNoteShown_ = true;
+    hint_->showNote(lines);
+}
+
 void MainWindow::showPaused(bool paused)
 {
     menu_->showRun(conductor_->running(), paused);
     setWindowTitle(paused ? pausedTitleBarText() : titleBarText());
     lookOut_->forget();
     if (paused) {
+        exitNoteShown_ = false;
         surface_->setFocusPolicy(Qt::TabFocus);
         showStanding(conductor_->runColumn());
     } else {
         hint_->hide();
+        exitNoteShown_ = false;
         lookOut_->setNote({});
     }
 }

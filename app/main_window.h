@@ -56,6 +56,9 @@ public:
     QImage picture();
     // The window's menu, at a point of the screen.
     void popupMenu(QPoint globalPos);
+    // A note in the pause note's place that lasts until the next key or
+    // click: the zoom asked for at start, which the screen cannot hold.
+    void showZoomLowerThanAsked(double asked);
 
 signals:
     // After each Start run, once its held input has been handed back.
@@ -81,6 +84,11 @@ private:
     void runStopped();
     void showPaused(bool paused);
     void showStanding(int column);
+    // What waits for the run that goes on, said at once in the pause note's
+    // place, until the run ends or stands paused.
+    void showHeldBack(bool exit);
+    void showZoomRefused(double zoom);
+    void showPassingNote(const QStringList &lines);
     // The menu's commands for the run on screen, which wait for a run to end.
     void copyProfileData();
     void saveProfileDataAs();
@@ -91,6 +99,10 @@ private:
     ProfileLayers *layers_ = nullptr;
     LookOutNavigation *lookOut_ = nullptr;
     PauseHint *hint_ = nullptr;
+    // The note shown is Exit's, which a later click does not replace; or
+    // one that the next key or click puts away.
+    bool exitNoteShown_ = false;
+    bool passingNoteShown_ = false;
     WindowView *view_ = nullptr;
     Exports *exports_ = nullptr;
     WindowMenu *menu_ = nullptr;

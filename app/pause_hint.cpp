@@ -40,7 +40,12 @@ QStringList PauseHint::linesFor(int column)
 
 void PauseHint::showFor(int column)
 {
-    lines_ = linesFor(column);
+    showNote(linesFor(column));
+}
+
+void PauseHint::showNote(const QStringList &lines)
+{
+    lines_ = lines;
     setAccessibleDescription(lines_.join(QLatin1Char('\n')));
     fit();
     raise();

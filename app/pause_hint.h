@@ -25,6 +25,9 @@ public:
     static QStringList linesFor(int column);
 
     void showFor(int column);
+    // Another note in the same place and manner, its first line bold: what
+    // the window holds back during a run, a zoom step it cannot take.
+    void showNote(const QStringList &lines);
     const QStringList &lines() const { return lines_; }
 
 protected:

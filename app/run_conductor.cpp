@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTouchEvent>
@@ -100,8 +101,13 @@ void RunConductor::cmdStartClick()
         return;
     }
     running_ = true;
-    heldInput_ = std::make_unique<HeldInput>(
-        [this](QObject *receiver, QEvent *event) { return passesDuringRun(receiver, event); });
+    heldInput_ = std::make_unique<HeldInput>([this](QObject *receiver, QEvent *event) {
+        const bool passes = passesDuringRun(receiver, event);
+        if (!passes && !paused() && event->type() == QEvent::MouseButtonPress)
+            emit heldBack(clickedControl(receiver, static_cast<const QMouseEvent *>(event))
+                          == static_cast<const QWidget *>(controls_.cmdKonec));
+        return passes;
+    });
     // The run paints the scene over: what was said about the last one goes.
     if (runOnScreen_)
         emit paintingOver(*runOnScreen_, rawOnScreen_);
@@ -203,6 +209,7 @@ bool RunConductor::holdsClose()
     // A run that goes on is not cut short: the window closes after its last
     // column, in its place among the input held meanwhile.
     heldInput_->holdCall(window_, [window = window_] { window->close(); });
+    emit heldBack(true);
     return true;
 }
 
@@ -236,6 +243,14 @@ bool RunConductor::isParameterControl(const QWidget *widget) const
             || widget == controls_.HScrollKmitocet20 || widget == controls_.HScrollSpomaleni)
             return true;
     return false;
+}
+
+const QWidget *RunConductor::clickedControl(const QObject *receiver, const QMouseEvent *mouse) const
+{
+    // The window system's press reaches the window first, then the control.
+    if (receiver == static_cast<const QObject *>(window_->windowHandle()))
+        return window_->childAt(mouse->position().toPoint());
+    return receiver->isWidgetType() ? static_cast<const QWidget *>(receiver) : nullptr;
 }
 
 bool RunConductor::passesDuringRun(QObject *receiver, QEvent *event) const

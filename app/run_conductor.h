@@ -20,6 +20,7 @@
 
 class QEvent;
 class QKeyEvent;
+class QMouseEvent;
 class QTouchEvent;
 class QWidget;
 
@@ -100,6 +101,9 @@ signals:
     void stoodAt(int column);
     // After each Start run, once its held input has been handed back.
     void runFinished();
+    // A click, or Exit or a close through the frame, waits for the run that
+    // goes on to end.
+    void heldBack(bool exit);
 
 private:
     void runEnded();
@@ -107,6 +111,8 @@ private:
     void afterRun();
     // What goes on at once during a run; the rest waits for its end.
     bool passesDuringRun(QObject *receiver, QEvent *event) const;
+    // The control a press is for, whether it reached the window or the control.
+    const QWidget *clickedControl(const QObject *receiver, const QMouseEvent *mouse) const;
     bool isParameterControl(const QWidget *widget) const;
     // Every point of `touch` on the drawing, where no control lies.
     bool onDrawing(const QTouchEvent *touch) const;

@@ -48,8 +48,10 @@ void WindowView::setZoom(double zoom)
             applyZoom(zoom, centredCorner(zoom));
         return;
     }
-    if (zoom > zoom_ && !fitted_ && !fitsScreen(zoom))
+    if (zoom > zoom_ && !fitted_ && !fitsScreen(zoom)) {
+        emit zoomRefused(zoom);
         return;
+    }
     applyZoom(zoom, QPoint());
     if (!(window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
         window_->resize(zoomed(design_, zoom));

@@ -57,6 +57,8 @@ signals:
     // The design is now shown at `zoom`, its corner at `offset` in the window.
     void scaled(double zoom, QPoint offset);
     void fullScreenShown(bool on);
+    // A step up to `zoom` was not taken: the window would not fit its screen.
+    void zoomRefused(double zoom);
 
 private:
     // How the window was before full screen, to go back to it.

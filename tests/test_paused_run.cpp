@@ -106,6 +106,8 @@ private slots:
     void inputWhilePaused_data();
     void inputWhilePaused();
     void pausedIsShownAndSpoken();
+    void heldInputIsSaid_data();
+    void heldInputIsSaid();
     void keyboardLookOut_data();
     void keyboardLookOut();
 };
@@ -276,6 +278,51 @@ void TestPausedRun::inputWhilePaused()
     QCOMPARE(finished.count(), runs);
     // Nothing was acted on twice.
     QVERIFY(slitSelections.count() <= 1);
+}
+
+void TestPausedRun::heldInputIsSaid_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("note");
+    const QString exit = QStringLiteral("Exit waits for the run to end; Space pauses, and then Exit ends at once");
+    QTest::newRow("Exit clicked") << "exit" << exit;
+    QTest::newRow("closed through the frame") << "close" << exit;
+    QTest::newRow("a slit count clicked") << "op2" << "Clicks wait for the run to end; Space pauses it";
+}
+
+// What waits for a run that goes on is said at once, in the pause note's
+// place; a later click does not hide that Exit waits; the pause's own note
+// takes its place, and after the run nothing is left of it.
+void TestPausedRun::heldInputIsSaid()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, note);
+    Window w;
+    MainWindow &window = *w.window;
+    control<QRadioButton>(window, "op4Dírky")->click();
+    window.controls().nSpomaleni->setText(QStringLiteral("30001"));
+    window.controls().cmdStart->click();
+    QVERIFY(window.conductor().running() && !window.conductor().paused());
+    const PauseHint &hint = window.pauseHint();
+    QVERIFY(!hint.isVisible());
+    if (action == QLatin1String("exit"))
+        QTest::mouseClick(window.controls().cmdKonec, Qt::LeftButton);
+    else if (action == QLatin1String("close"))
+        window.close();
+    QTest::mouseClick(window.controls().op2, Qt::LeftButton, {}, QPoint(6, 6));
+    QVERIFY(window.isVisible());
+    QVERIFY(hint.isVisible());
+    QCOMPARE(hint.lines(), QStringList{note});
+    press(QStringLiteral("Space"));
+    QVERIFY(hint.lines().constFirst().startsWith(QLatin1String("Paused")));
+    if (action == QLatin1String("op2")) {
+        press(QStringLiteral("End"));
+        QVERIFY(test::waitForRunEnd(window));
+        QVERIFY(!hint.isVisible());
+    } else {
+        // The held Exit then ends the program, as before.
+        QVERIFY(test::programEndsAfter(window, [&] { press(QStringLiteral("End")); }));
+    }
 }
 
 void TestPausedRun::pausedIsShownAndSpoken()

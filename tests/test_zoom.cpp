@@ -15,11 +15,13 @@
 #include "window_fixture.h"
 #include "worked_values.h"
 
+#include "command_line.h"
 #include "drawing_surface.h"
 #include "exports.h"
 #include "kept_profiles_layer.h"
 #include "main_window.h"
 #include "overlay.h"
+#include "pause_hint.h"
 #include "picture_file.h"
 #include "profile_layers.h"
 #include "run_conductor.h"
@@ -228,8 +230,23 @@ void TestZoom::stepsStopWhereTheScreenEnds()
         window.window->view().zoomIn();
     QCOMPARE(window.window->view().zoom(), 1.75);
     QVERIFY(window.window->frameGeometry().bottom() < 1080);
+    // Said on the window, until the next key or click.
+    const PauseHint &note = window.window->pauseHint();
+    QVERIFY(note.isVisible());
+    QCOMPARE(note.lines(), (QStringList{"Zoom 200 % would not fit this screen", "F11 fills the screen with the window."}));
+    QTest::mouseClick(window.window->controls().op2, Qt::LeftButton, {}, QPoint(6, 6));
+    QVERIFY(!note.isVisible());
     window.window->view().zoomOut();
     QCOMPARE(window.window->view().zoom(), 1.5);
+
+    // A lesson's zoom that the screen cannot hold opens as large as fits, and says so.
+    Window asked(kProjector, 1.0);
+    StartOptions options;
+    options.zoom = 2.0;
+    applyStartOptions(*asked.window, options);
+    QCOMPARE(asked.window->view().zoom(), 1.75);
+    QCOMPARE(asked.window->pauseHint().lines(),
+             (QStringList{"Opened at 175 %: 200 % would not fit this screen", "F11 fills the screen with the window."}));
 }
 
 void TestZoom::controlWheelZoomsOverAnyControl()

@@ -536,6 +536,31 @@
     </message>
 </context>
 <context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Exit waits for the run to end; Space pauses, and then Exit ends at once</source>
+        <translation>Konec čeká, až běh skončí; mezerník ho pozastaví a Konec pak skončí hned</translation>
+    </message>
+    <message>
+        <source>Clicks wait for the run to end; Space pauses it</source>
+        <translation>Klepnutí čekají, až běh skončí; mezerník ho pozastaví</translation>
+    </message>
+    <message>
+        <source>Zoom %1 % would not fit this screen</source>
+        <extracomment>%1 is a zoom step in per cent.</extracomment>
+        <translation>Zvětšení %1 % se na tuto obrazovku nevejde</translation>
+    </message>
+    <message>
+        <source>F11 fills the screen with the window.</source>
+        <translation>F11 roztáhne okno na celou obrazovku.</translation>
+    </message>
+    <message>
+        <source>Opened at %1 %: %2 % would not fit this screen</source>
+        <extracomment>%1 is the zoom the window opened at, %2 the one asked for, in per cent.</extracomment>
+        <translation>Otevřeno na %1 %: %2 % se na tuto obrazovku nevejde</translation>
+    </message>
+</context>
+<context>
     <name>korvane::OrderMarks</name>
     <message>
         <source>Orders of the grating equation</source>

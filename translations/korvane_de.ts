@@ -534,6 +534,31 @@
     </message>
 </context>
 <context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Exit waits for the run to end; Space pauses, and then Exit ends at once</source>
+        <translation>Ende wartet, bis der Durchlauf endet; die Leertaste hält ihn an, und dann beendet Ende sofort</translation>
+    </message>
+    <message>
+        <source>Clicks wait for the run to end; Space pauses it</source>
+        <translation>Klicks warten, bis der Durchlauf endet; die Leertaste hält ihn an</translation>
+    </message>
+    <message>
+        <source>Zoom %1 % would not fit this screen</source>
+        <extracomment>%1 is a zoom step in per cent.</extracomment>
+        <translation>Zoom %1 % passt nicht auf diesen Bildschirm</translation>
+    </message>
+    <message>
+        <source>F11 fills the screen with the window.</source>
+        <translation>F11 füllt den Bildschirm mit dem Fenster.</translation>
+    </message>
+    <message>
+        <source>Opened at %1 %: %2 % would not fit this screen</source>
+        <extracomment>%1 is the zoom the window opened at, %2 the one asked for, in per cent.</extracomment>
+        <translation>Geöffnet mit %1 %: %2 % passt nicht auf diesen Bildschirm</translation>
+    </message>
+</context>
+<context>
     <name>korvane::OrderMarks</name>
     <message>
         <source>Orders of the grating equation</source>

@@ -534,6 +534,31 @@
     </message>
 </context>
 <context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Exit waits for the run to end; Space pauses, and then Exit ends at once</source>
+        <translation>Salir espera a que termine la pasada; Espacio la pausa, y entonces Salir termina enseguida</translation>
+    </message>
+    <message>
+        <source>Clicks wait for the run to end; Space pauses it</source>
+        <translation>Los clics esperan a que termine la pasada; Espacio la pausa</translation>
+    </message>
+    <message>
+        <source>Zoom %1 % would not fit this screen</source>
+        <extracomment>%1 is a zoom step in per cent.</extracomment>
+        <translation>El zoom al %1 % no cabe en esta pantalla</translation>
+    </message>
+    <message>
+        <source>F11 fills the screen with the window.</source>
+        <translation>F11 extiende la ventana a toda la pantalla.</translation>
+    </message>
+    <message>
+        <source>Opened at %1 %: %2 % would not fit this screen</source>
+        <extracomment>%1 is the zoom the window opened at, %2 the one asked for, in per cent.</extracomment>
+        <translation>Abierto al %1 %: el %2 % no cabe en esta pantalla</translation>
+    </message>
+</context>
+<context>
     <name>korvane::OrderMarks</name>
     <message>
         <source>Orders of the grating equation</source>

@@ -534,6 +534,31 @@
     </message>
 </context>
 <context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Exit waits for the run to end; Space pauses, and then Exit ends at once</source>
+        <translation>Fin attend la fin du passage&#xa0;; Espace le met en pause, et Fin termine alors aussitôt</translation>
+    </message>
+    <message>
+        <source>Clicks wait for the run to end; Space pauses it</source>
+        <translation>Les clics attendent la fin du passage&#xa0;; Espace le met en pause</translation>
+    </message>
+    <message>
+        <source>Zoom %1 % would not fit this screen</source>
+        <extracomment>%1 is a zoom step in per cent.</extracomment>
+        <translation>Le zoom à %1&#xa0;% ne tient pas sur cet écran</translation>
+    </message>
+    <message>
+        <source>F11 fills the screen with the window.</source>
+        <translation>F11 étend la fenêtre à tout l’écran.</translation>
+    </message>
+    <message>
+        <source>Opened at %1 %: %2 % would not fit this screen</source>
+        <extracomment>%1 is the zoom the window opened at, %2 the one asked for, in per cent.</extracomment>
+        <translation>Ouvert à %1&#xa0;%&#xa0;: %2&#xa0;% ne tient pas sur cet écran</translation>
+    </message>
+</context>
+<context>
     <name>korvane::OrderMarks</name>
     <message>
         <source>Orders of the grating equation</source>

@@ -536,6 +536,31 @@
     </message>
 </context>
 <context>
+    <name>korvane::MainWindow</name>
+    <message>
+        <source>Exit waits for the run to end; Space pauses, and then Exit ends at once</source>
+        <translation>Wyjdź czeka na koniec przebiegu; spacja go wstrzymuje, a wtedy Wyjdź kończy od razu</translation>
+    </message>
+    <message>
+        <source>Clicks wait for the run to end; Space pauses it</source>
+        <translation>Kliknięcia czekają na koniec przebiegu; spacja go wstrzymuje</translation>
+    </message>
+    <message>
+        <source>Zoom %1 % would not fit this screen</source>
+        <extracomment>%1 is a zoom step in per cent.</extracomment>
+        <translation>Powiększenie %1 % nie mieści się na tym ekranie</translation>
+    </message>
+    <message>
+        <source>F11 fills the screen with the window.</source>
+        <translation>F11 rozciąga okno na cały ekran.</translation>
+    </message>
+    <message>
+        <source>Opened at %1 %: %2 % would not fit this screen</source>
+        <extracomment>%1 is the zoom the window opened at, %2 the one asked for, in per cent.</extracomment>
+        <translation>Otwarto w %1 %: %2 % nie mieści się na tym ekranie</translation>
+    </message>
+</context>
+<context>
     <name>korvane::OrderMarks</name>
     <message>
         <source>Orders of the grating equation</source>
