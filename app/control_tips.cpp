@@ -6,6 +6,7 @@
 #include "locale_text.h"
 #include "pacer.h"
 #include "phasor_model.h"
+#include "wave_strip.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -66,7 +67,7 @@ void explainUncaptionedControls(const Controls &c)
         tell(c.nRelKmitočet,
              QCoreApplication::translate("ControlTips",
                                          "%1 wavelengths per slit spacing: the frequency, %2, divided by %3")
-                 .arg(readOut, f, numberQText(6.28)));
+                 .arg(readOut, f, numberQText(kReadOutDivisor)));
     };
     QObject::connect(c.nSpomaleni, &QLineEdit::textChanged, c.HScrollSpomaleni, slowDown);
     QObject::connect(c.nRelKmitočet, &QLineEdit::textChanged, c.nRelKmitočet, frequency);

@@ -41,10 +41,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cmath>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <utility>

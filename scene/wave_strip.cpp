@@ -63,7 +63,7 @@ QString relativeFrequencyText(double frequency, std::string_view format)
 {
     // The quotient goes through its 15-digit text before it is rounded for
     // display, so the read-out rounds what a user would read, not the binary.
-    const QString plain = numberQText(frequency / 6.28);
+    const QString plain = numberQText(frequency / kReadOutDivisor);
     return formatQNumber(numberOrZero(plain), format);
 }
 

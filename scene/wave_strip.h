@@ -23,6 +23,9 @@ void DrawIncidentWaveStrip(DrawingSurface &surface, double frequency);
 // of its own first.
 void DrawIncidentWaveAxisAndCurve(DrawingSurface &surface, double frequency);
 
+// The read-out's divisor: the design's 2 pi, to two decimals.
+inline constexpr double kReadOutDivisor = 6.28;
+
 // Writes frequency / 6.28 into the read-out with a display pattern, "#.##" or "0.00".
 void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format);
 // What the read-out says after a run at `frequency`.
