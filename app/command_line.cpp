@@ -6,6 +6,7 @@
 #include "profile_layers.h"
 #include "publisher.h"
 #include "translations.h"
+#include "wave_strip.h"
 #include "window_view.h"
 #include "zoom.h"
 
@@ -56,8 +57,9 @@ struct Options {
     QCommandLineOption frequency{
         QStringLiteral("frequency"),
         QCoreApplication::translate("CommandLine",
-                                    "The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 "
-                                    "for 20 slits; the slit count's frequency bar is set to it."),
+                                    "The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit "
+                                    "count's frequency bar is set to it. The read-out beside the bar shows it "
+                                    "divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20."),
         QStringLiteral("F")};
     QCommandLineOption slowDown{
         QStringLiteral("slow-down"),
@@ -287,17 +289,51 @@ bool acceptValue(const QString &name, const QString &value, StartOptions &start)
     return true;
 }
 
-QString allowedValues(const QString &name, const StartOptions &start)
+namespace {
+
+// The frequency whose read-out is nearest to `value`, when `value` reads as a
+// read-out of the slit count's bar, within half a step of the bar: a teacher
+// who writes 3.18, as the window shows it, means frequency 20. A whole number
+// (19) or one the bar's own range holds (20.5) was meant as a frequency.
+std::optional<int> frequencyOfReadOut(const QString &value, int lowest, int highest)
+{
+    if (!value.contains(QLatin1Char('.')) && !value.contains(QLatin1Char(',')))
+        return std::nullopt;
+    bool number = false;
+    const double readOut = QString(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&number);
+    if (!number || !std::isfinite(readOut) || readOut >= lowest)
+        return std::nullopt;
+    const double frequency = readOut * kReadOutDivisor;
+    if (frequency < lowest - 0.5 || frequency > highest + 0.5)
+        return std::nullopt;
+    return std::clamp(static_cast<int>(std::lround(frequency)), lowest, highest);
+}
+
+} // namespace
+
+QString allowedValues(const QString &name, const QString &value, const StartOptions &start)
 {
     if (name == QLatin1String("slits"))
         return QCoreApplication::translate("CommandLine", "the number of slits is 2, 3, 4 or 20");
     if (name == QLatin1String("frequency")) {
         const bool grating = start.slits == QLatin1String("20");
+        const int lowest = grating ? kLowestGratingFrequency : kLowestFrequency;
+        const int highest = grating ? kHighestGratingFrequency : kHighestFrequency;
         //: %1 is the number of slits (4 unless --slits says otherwise).
-        return QCoreApplication::translate("CommandLine", "with %1 slits the frequency is a whole number from %2 to %3")
-            .arg(start.slits.value_or(QStringLiteral("4")))
-            .arg(grating ? kLowestGratingFrequency : kLowestFrequency)
-            .arg(grating ? kHighestGratingFrequency : kHighestFrequency);
+        const QString range =
+            QCoreApplication::translate("CommandLine", "with %1 slits the frequency is a whole number from %2 to %3")
+                .arg(start.slits.value_or(QStringLiteral("4")))
+                .arg(lowest)
+                .arg(highest);
+        const std::optional<int> meant = frequencyOfReadOut(value, lowest, highest);
+        if (!meant)
+            return range;
+        //: %1 says the frequency's range; %2 is the frequency and %3 the read-out it gives.
+        return QCoreApplication::translate(
+                   "CommandLine", "%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2")
+            .arg(range)
+            .arg(*meant)
+            .arg(relativeFrequencyText(*meant));
     }
     if (name == QLatin1String("slow-down"))
         return QCoreApplication::translate("CommandLine", "the slow-down is a whole number from 0 to %1")
@@ -329,7 +365,7 @@ QString refusalMessage(const CommandLine &line)
     case CommandLine::Refusal::BadValue:
         break;
     }
-    const QString allowed = allowedValues(line.option.mid(2), line.options);
+    const QString allowed = allowedValues(line.option.mid(2), line.value, line.options);
     //: %1 is the option, %2 the value refused, %3 what is allowed.
     return QCoreApplication::translate("CommandLine", "korvane: %1 %2: %3").arg(line.option, line.value, allowed);
 }

@@ -50,8 +50,9 @@ CommandLine parseCommandLine(const QStringList &arguments);
 // slow-down, zoom, language): true when `value` is allowed, and then set in
 // `start`. The frequency is checked for the slit count `start` holds.
 bool acceptValue(const QString &name, const QString &value, StartOptions &start);
-// What such an option allows, in the words of a refusal.
-QString allowedValues(const QString &name, const StartOptions &start);
+// What such an option allows, in the words of a refusal of `value`: a
+// frequency written as the read-out shows it is told which frequency gives it.
+QString allowedValues(const QString &name, const QString &value, const StartOptions &start);
 
 // The one line that says what was refused, in the language of the
 // translators installed by then; and the help and version texts.

@@ -57,10 +57,9 @@ void explainUncaptionedControls(const Controls &c)
     const auto frequency = [&c] {
         const QString f = c.nKmitočet->text();
         const QString readOut = c.nRelKmitočet->text();
-        //: %1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.
-        const QString bar = QCoreApplication::translate(
-                                "ControlTips", "Frequency %1: the read-out shows %2 wavelengths per slit spacing")
-                                .arg(f, readOut);
+        //: %1 names the frequency as the look-out does: the read-out, then the frequency.
+        const QString bar = QCoreApplication::translate("ControlTips", "Frequency bar. Wavelengths per slit spacing: %1")
+                                .arg(frequencyName(numberOrZero(f)));
         tell(c.HScrollKmitočet, bar);
         tell(c.HScrollKmitocet20, bar);
         //: %1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.

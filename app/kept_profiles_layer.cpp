@@ -48,17 +48,14 @@ QColor keptColour(int colour)
 
 QString keptRunName(const RunLookOut &run)
 {
-    //: A kept run in the legend and the look-out: its slit count and the read-out of its frequency.
-    return QCoreApplication::translate("KeptProfiles", "%n slits, %1", "", slits(run))
-        .arg(relativeFrequencyText(run.frequency()));
+    //: A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.
+    return QCoreApplication::translate("KeptProfiles", "%n slits, %1", "", slits(run)).arg(frequencyName(run.frequency()));
 }
 
 QString keptDataHeader(const RunLookOut &run)
 {
     //: The header of a kept run's column in the profile data.
-    return QCoreApplication::translate("KeptProfiles", "%n slits, frequency %1: intensity (% of its largest)", "",
-                                       slits(run))
-        .arg(numberQText(run.frequency()));
+    return QCoreApplication::translate("KeptProfiles", "%1: intensity (% of its largest)").arg(keptRunName(run));
 }
 
 QString keptLookOutLine(const KeptProfile &kept, int P)

@@ -111,7 +111,8 @@ LessonLink parseLessonLink(const QString &query)
             link.problems.append({parameterText(name, *values), twice, defaultOf(name, options)});
         else if (!acceptValue(name, values->front().value_or(QString()), options))
             link.problems.append(
-                {parameterText(name, *values), allowedValues(name, options), defaultOf(name, options)});
+                {parameterText(name, *values), allowedValues(name, values->front().value_or(QString()), options),
+                 defaultOf(name, options)});
     }
     for (const QString &name : kFlags) {
         const Values *values = valuesOf(name);

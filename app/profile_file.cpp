@@ -32,7 +32,9 @@ std::vector<std::string> header(const std::vector<KeptProfile> &kept)
         QT_TRANSLATE_NOOP("ProfileData", "intensity (% of the run's largest)"),
         QT_TRANSLATE_NOOP("ProfileData", "bar height (twips)"),
         QT_TRANSLATE_NOOP("ProfileData", "slits"),
-        QT_TRANSLATE_NOOP("ProfileData", "frequency"),
+        // The read-out is what the class saw; the column holds what the
+        // command line and the link take.
+        QT_TRANSLATE_NOOP("ProfileData", "frequency (the read-out is it / 6.28: wavelengths per slit spacing)"),
     };
     std::vector<std::string> fields;
     for (const char *name : names)

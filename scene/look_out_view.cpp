@@ -4,6 +4,7 @@
 
 #include "locale_text.h"
 #include "twips.h"
+#include "wave_strip.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -56,8 +57,9 @@ QString degrees(double radians)
 QStringList lookOutLines(const RunLookOut &run, const LookOut &look, bool withFarField)
 {
     QStringList lines;
-    lines << QCoreApplication::translate("LookOut", "Slits: %1   Frequency: %2")
-                 .arg(QString::fromStdString(run.slitCountText()), numberQText(run.frequency()));
+    //: %2 names the frequency as the read-out beside the bar does, then the frequency itself.
+    lines << QCoreApplication::translate("LookOut", "Slits: %1   Wavelengths per slit spacing: %2")
+                 .arg(QString::fromStdString(run.slitCountText()), frequencyName(run.frequency()));
     //: A column of the screen line, by its x in twips.
     lines << QCoreApplication::translate("LookOut", "Column x = %1 twips").arg(whole(look.column));
     // The angle a textbook works with: a few tenths of a degree here, as the

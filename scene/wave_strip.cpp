@@ -5,6 +5,7 @@
 #include "drawing_surface.h"
 #include "locale_text.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <cmath>
@@ -65,6 +66,13 @@ QString relativeFrequencyText(double frequency, std::string_view format)
     // display, so the read-out rounds what a user would read, not the binary.
     const QString plain = numberQText(frequency / kReadOutDivisor);
     return formatQNumber(numberOrZero(plain), format);
+}
+
+QString frequencyName(double frequency)
+{
+    //: %1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.
+    return QCoreApplication::translate("Frequency", "%1 (frequency %2)")
+        .arg(relativeFrequencyText(frequency), numberQText(frequency));
 }
 
 } // namespace korvane

@@ -30,5 +30,9 @@ inline constexpr double kReadOutDivisor = 6.28;
 void ShowRelativeFrequency(const QLineEdit &nKmitočet, QLineEdit &nRelKmitočet, std::string_view format);
 // What the read-out says after a run at `frequency`.
 QString relativeFrequencyText(double frequency, std::string_view format = "#.##");
+// The frequency as every text names it, in one form: first the read-out the
+// class sees beside the bar, then the frequency that the command line, the
+// link and the data count in, "3.18 (frequency 20)".
+QString frequencyName(double frequency);
 
 } // namespace korvane

@@ -70,6 +70,17 @@ void TestCommandLine::refused_data()
     QTest::newRow("frequency not whole") << "--slits 3 --frequency 20.5"
                                          << "korvane: --frequency 20.5: with 3 slits the frequency is a whole number "
                                             "from 20 to 200";
+    QTest::newRow("the read-out for a frequency")
+        << "--frequency 3.18"
+        << "korvane: --frequency 3.18: with 4 slits the frequency is a whole number from 20 to 200; the read-out "
+           "beside the bar (wavelengths per slit spacing) shows 3.18 at frequency 20";
+    QTest::newRow("a grating's read-out with a comma, between two frequencies")
+        << "--slits 20 --frequency 2,4"
+        << "korvane: --frequency 2,4: with 20 slits the frequency is a whole number from 5 to 45; the read-out "
+           "beside the bar (wavelengths per slit spacing) shows 2.39 at frequency 15";
+    QTest::newRow("a read-out below the bar") << "--frequency 0.5"
+                                              << "korvane: --frequency 0.5: with 4 slits the frequency is a whole "
+                                                 "number from 20 to 200";
     QTest::newRow("negative slow-down") << "--slow-down -1" << "korvane: --slow-down -1: the slow-down is a whole number from 0 to 10000";
     QTest::newRow("slow-down beyond the bar") << "--slow-down 10001" << "korvane: --slow-down 10001: the slow-down is a whole number from 0 to 10000";
     QTest::newRow("zoom between steps") << "--zoom 120" << "korvane: --zoom 120: the zoom is one of 100, 125, 150, 175, 200, 250, 300, 400 per cent";
@@ -165,7 +176,7 @@ void TestCommandLine::theProgramAnswersWithoutAWindow_data()
     QTest::addColumn<QString>("error");
 
     QTest::newRow("--help") << QStringList{"--help"} << 0 << "--slits <N>" << QString();
-    QTest::newRow("-h lists the ranges") << QStringList{"-h"} << 0 << "5 to 45 for 20 slits" << QString();
+    QTest::newRow("-h lists the ranges") << QStringList{"-h"} << 0 << "20 to 200 for 2 to 4 slits" << QString();
     QTest::newRow("--version") << QStringList{"--version"} << 0 << "korvane 0.1.0\n" << QString();
     QTest::newRow("a refused line") << QStringList{"--slits", "20", "--frequency", "50"} << 2 << QString()
                                     << "korvane: --frequency 50: with 20 slits the frequency is a whole number from 5 "

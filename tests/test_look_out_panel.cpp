@@ -143,19 +143,19 @@ void TestLookOutPanel::saysWhatTheModelGives_data()
 
     QTest::newRow("4 slits, central maximum")
         << "op4Dírky" << 0 << 9150.0
-        << QStringList{"Slits: 4   Frequency: 20", "Column x = 9150 twips", "Angle from the slits: θ = 0.000°",
+        << QStringList{"Slits: 4   Wavelengths per slit spacing: 3.18 (frequency 20)", "Column x = 9150 twips", "Angle from the slits: θ = 0.000°",
                        "Mean phase step: 0.0° = 0.000 λ",
                        "Steps differ by up to ±13.7° (finite distance)", "Intensity: 100.0 % of the run's largest",
                        "Far field: 100.0 % of its largest", "Nearest order m = 0 at x = 9150, 0 twips away"};
     QTest::newRow("2 slits, first minimum")
         << "op2" << 0 << 7735.0
-        << QStringList{"Slits: 2   Frequency: 20", "Column x = 7735 twips", "Angle from the slits: θ = 0.090°",
+        << QStringList{"Slits: 2   Wavelengths per slit spacing: 3.18 (frequency 20)", "Column x = 7735 twips", "Angle from the slits: θ = 0.090°",
                        "Phase step: 180.0° = 0.500 λ",
                        "Intensity: 0.0 % of the run's largest", "Far field: 0.0 % of its largest",
                        "Nearest order m = +1 at x = 6420, 1315 twips away"};
     QTest::newRow("20 slits, first order")
         << "op20" << 10 << 6444.0
-        << QStringList{"Slits: 20   Frequency: 15", "Column x = 6444 twips", "Angle from the slits: θ = 0.240°",
+        << QStringList{"Slits: 20   Wavelengths per slit spacing: 2.39 (frequency 15)", "Column x = 6444 twips", "Angle from the slits: θ = 0.240°",
                        "Mean phase step: 360.0° = 1.000 λ",
                        "Steps differ by up to ±92.4° (finite distance)", "Intensity: 93.2 % of the run's largest",
                        "Far field: 100.0 % of its largest", "Nearest order m = +1 at x = 6444, 0 twips away"};
@@ -194,12 +194,12 @@ void TestLookOutPanel::describesTheRunOnScreen()
     control<QRadioButton>(*w.window, "op2")->click();
     w.window->controls().HScrollKmitočet->setValue(30);
     w.pointAt(9150.0);
-    QCOMPARE(w.panel().lines().constFirst(), QStringLiteral("Slits: 4   Frequency: 20"));
+    QCOMPARE(w.panel().lines().constFirst(), QStringLiteral("Slits: 4   Wavelengths per slit spacing: 3.18 (frequency 20)"));
     // The next run's look-out is the next run's.
     QVERIFY(test::runToEnd(*w.window));
     QCoreApplication::processEvents();
     w.pointAt(9050.0);
-    QCOMPARE(w.panel().lines().constFirst(), QStringLiteral("Slits: 2   Frequency: 50"));
+    QCOMPARE(w.panel().lines().constFirst(), QStringLiteral("Slits: 2   Wavelengths per slit spacing: 7.96 (frequency 50)"));
 }
 
 void TestLookOutPanel::keptRunsInTheirColours()
@@ -212,7 +212,7 @@ void TestLookOutPanel::keptRunsInTheirColours()
     QVERIFY(w.menuItem(QStringLiteral("Clear kept profiles"))->isVisible());
     w.pointAt(9150.0);
     // The 4-slit run's central maximum, said last and in the kept run's colour.
-    const QString kept = QStringLiteral("4 slits, 3.18: 100.0 % of its largest");
+    const QString kept = QStringLiteral("4 slits, 3.18 (frequency 20): 100.0 % of its largest");
     QCOMPARE(w.panel().lines().constLast(), kept);
     QVERIFY(w.said().endsWith(kept));
     QVERIFY(test::holds(const_cast<LookOutPanel &>(w.panel()).grab().toImage(), keptColour(0)));

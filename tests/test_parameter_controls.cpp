@@ -397,12 +397,12 @@ void TestParameterControls::uncaptionedControlsSayWhatTheySet_data()
         << QStringList{"HScrollSpomaleni=10000"} << "HScrollSpomaleni"
         << "Slow-down: a run takes about 2 min 0 s. Move left for a faster run.";
     QTest::newRow("the frequency bar at the start")
-        << QStringList() << "HScrollKmitočet" << "Frequency 20: the read-out shows 3.18 wavelengths per slit spacing";
+        << QStringList() << "HScrollKmitočet" << "Frequency bar. Wavelengths per slit spacing: 3.18 (frequency 20)";
     QTest::newRow("the read-out at 30")
         << QStringList{"HScrollKmitočet=10"} << "nRelKmitočet"
         << "4.78 wavelengths per slit spacing: the frequency, 30, divided by 6.28";
     QTest::newRow("the grating's bar") << QStringList{"op20", "HScrollKmitocet20=10"} << "HScrollKmitocet20"
-                                       << "Frequency 15: the read-out shows 2.39 wavelengths per slit spacing";
+                                       << "Frequency bar. Wavelengths per slit spacing: 2.39 (frequency 15)";
 }
 
 void TestParameterControls::uncaptionedControlsSayWhatTheySet()

@@ -65,7 +65,8 @@ void TestProfileData::csvReadBackAgreesWithTheLookOut()
     lines.removeLast();
     QCOMPARE(lines.size(), 1 + 11951);
     QCOMPARE(lines.constFirst(), QStringLiteral("column (twips: 1/1440 inch or 1/15 pixel),theta (degrees),path difference (wavelengths),"
-                                                "intensity (% of the run's largest),bar height (twips),slits,frequency"));
+                                                "intensity (% of the run's largest),bar height (twips),slits,"
+                                "frequency (the read-out is it / 6.28: wavelengths per slit spacing)"));
     const double scale = IntensityScale(run.slitCountText(), f);
     for (const int column : columns) {
         const QStringList fields = lines.at(1 + column).split(QLatin1Char(','));
@@ -114,7 +115,7 @@ void TestProfileData::clipboardInTheUsersNumbers()
     QCOMPARE(lines.size(), 1 + 11951);
     QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).size(), 8);
     QCOMPARE(lines.constFirst().split(QLatin1Char('\t')).constLast(),
-             QStringLiteral("2 slits, frequency 20: intensity (% of its largest)"));
+             QStringLiteral("2 slits, 3") + separator + QStringLiteral("18 (frequency 20): intensity (% of its largest)"));
     // Column 9150, the central maximum of 4 slits: numbers as the desktop writes them.
     const QStringList centre = lines.at(1 + 9150).split(QLatin1Char('\t'));
     QCOMPARE(centre[0], QStringLiteral("9150"));

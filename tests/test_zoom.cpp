@@ -481,7 +481,7 @@ void TestZoom::keptProfileOutlinesItsBars()
                          && seen.pixel(x, y) != kept.rgb();
     QCOMPARE(elsewhere, 0);
     QVERIFY(test::holds(seen.copy(legendPixels), kept));
-    QCOMPARE(window.profileLayers().keptProfilesLayer().legend(), QStringList{"4 slits, 3.18"});
+    QCOMPARE(window.profileLayers().keptProfilesLayer().legend(), QStringList{"4 slits, 3.18 (frequency 20)"});
 
     window.profileLayers().setKeepProfiles(false);
     QVERIFY(window.profileLayers().keptProfiles().empty());

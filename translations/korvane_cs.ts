@@ -130,10 +130,6 @@
         <translation>Počet štěrbin: 2, 3, 4 nebo 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>Frekvence, jak ji ukazuje pohled zblízka: 20 až 200 pro 2 až 4 štěrbiny, 5 až 45 pro 20 štěrbin; nastaví se na ni posuvník frekvence daného počtu štěrbin.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>Poloha posuvníku zpomalení, 0 (nejrychleji) až 10000 (běh na dvě minuty).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 je zadáno víckrát; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>Frekvence: 20 až 200 pro 2 až 4 štěrbiny, 5 až 45 pro 20 štěrbin; nastaví se na ni posuvník frekvence daného počtu štěrbin. Údaj vedle posuvníku ukazuje frekvenci dělenou 6,28, počet vlnových délek na rozteč štěrbin: 3,18 při frekvenci 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1; údaj vedle posuvníku (vlnové délky na rozteč štěrbin) ukazuje %3 při frekvenci %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Zpomalení: běh trvá asi %1 min %2 s. Posunutím doleva se běh zrychlí.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Kmitočet %1: údaj ukazuje %2 vlnových délek na vzdálenost štěrbin</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 vlnových délek na vzdálenost štěrbin: kmitočet %2 dělený %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Posuvník frekvence. Vlnových délek na rozteč štěrbin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (frekvence %2)</translation>
     </message>
 </context>
 <context>
@@ -258,21 +271,17 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n štěrbina, %1</numerusform>
             <numerusform>%n štěrbiny, %1</numerusform>
             <numerusform>%n štěrbin, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n štěrbina, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
-            <numerusform>%n štěrbiny, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
-            <numerusform>%n štěrbin, frekvence %1: intenzita (% maxima toho běhu)</numerusform>
-        </translation>
+        <translation>%1: intenzita (% jeho maxima)</translation>
     </message>
 </context>
 <context>
@@ -357,10 +366,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Štěrbiny: %1   Frekvence: %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Sloupec x = %1 twipů</translation>
@@ -403,6 +408,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Úhel od štěrbin: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Štěrbin: %1   Vlnových délek na rozteč štěrbin: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -439,8 +449,8 @@
         <translation>štěrbiny</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>frekvence</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>frekvence (údaj v okně je frekvence / 6,28: vlnové délky na rozteč štěrbin)</translation>
     </message>
 </context>
 <context>

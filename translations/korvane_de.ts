@@ -130,10 +130,6 @@
         <translation>Die Zahl der Spalte: 2, 3, 4 oder 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>Die Frequenz, wie die Nahansicht sie zeigt: 20 bis 200 für 2 bis 4 Spalte, 5 bis 45 für 20 Spalte; der Frequenzregler der Spaltzahl wird darauf gestellt.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>Die Stellung des Verlangsamungsreglers, 0 (am schnellsten) bis 10000 (ein Lauf von zwei Minuten).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 ist mehr als einmal angegeben; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>Die Frequenz: 20 bis 200 für 2 bis 4 Spalte, 5 bis 45 für 20 Spalte; der Frequenzregler der Spaltzahl wird darauf gestellt. Die Anzeige neben dem Regler zeigt sie geteilt durch 6,28, die Wellenlängen pro Spaltabstand: 3,18 bei Frequenz 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1; die Anzeige neben dem Regler (Wellenlängen pro Spaltabstand) zeigt %3 bei Frequenz %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Verlangsamung: Ein Durchlauf dauert etwa %1 min %2 s. Nach links für einen schnelleren Durchlauf.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Frequenz %1: Die Anzeige zeigt %2 Wellenlängen pro Spaltabstand</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 Wellenlängen pro Spaltabstand: die Frequenz %2, geteilt durch %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Frequenzregler. Wellenlängen pro Spaltabstand: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (Frequenz %2)</translation>
     </message>
 </context>
 <context>
@@ -258,19 +271,16 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n Spalt, %1</numerusform>
             <numerusform>%n Spalte, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n Spalt, Frequenz %1: Intensität (% des Maximums dieses Laufs)</numerusform>
-            <numerusform>%n Spalte, Frequenz %1: Intensität (% des Maximums dieses Laufs)</numerusform>
-        </translation>
+        <translation>%1: Intensität (% seines Maximums)</translation>
     </message>
 </context>
 <context>
@@ -355,10 +365,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Spalte: %1   Frequenz: %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Schirmposition x = %1 Twips</translation>
@@ -401,6 +407,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Winkel von den Spalten: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Spalte: %1   Wellenlängen pro Spaltabstand: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -437,8 +448,8 @@
         <translation>Spalte</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>Frequenz</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>Frequenz (die Anzeige ist sie / 6,28: Wellenlängen pro Spaltabstand)</translation>
     </message>
 </context>
 <context>

@@ -130,10 +130,6 @@
         <translation>El número de rendijas: 2, 3, 4 o 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>La frecuencia, como la muestra la vista de cerca: 20 a 200 para 2 a 4 rendijas, 5 a 45 para 20 rendijas; la barra de frecuencia del número de rendijas se pone en ella.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>La posición de la barra de ralentización, 0 (lo más rápido) a 10000 (una ejecución de dos minutos).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 se ha dado más de una vez; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>La frecuencia: de 20 a 200 para 2 a 4 rendijas, de 5 a 45 para 20 rendijas; la barra de frecuencia del número de rendijas se pone en ella. La lectura junto a la barra la muestra dividida entre 6,28, las longitudes de onda por separación de rendijas: 3,18 con frecuencia 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1; la lectura junto a la barra (longitudes de onda por separación de rendijas) muestra %3 con frecuencia %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Ralentización: una pasada dura unos %1 min %2 s. Hacia la izquierda para una pasada más rápida.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Frecuencia %1: la lectura muestra %2 longitudes de onda por separación de rendijas</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 longitudes de onda por separación de rendijas: la frecuencia, %2, dividida entre %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Barra de frecuencia. Longitudes de onda por separación de rendijas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (frecuencia %2)</translation>
     </message>
 </context>
 <context>
@@ -258,19 +271,16 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n rendija, %1</numerusform>
             <numerusform>%n rendijas, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n rendija, frecuencia %1: intensidad (% del máximo de esa ejecución)</numerusform>
-            <numerusform>%n rendijas, frecuencia %1: intensidad (% del máximo de esa ejecución)</numerusform>
-        </translation>
+        <translation>%1: intensidad (% de su máximo)</translation>
     </message>
 </context>
 <context>
@@ -355,10 +365,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Rendijas: %1   Frecuencia: %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Columna x = %1 twips</translation>
@@ -401,6 +407,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Ángulo desde las rendijas: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Rendijas: %1   Longitudes de onda por separación de rendijas: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -437,8 +448,8 @@
         <translation>rendijas</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>frecuencia</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>frecuencia (la lectura es ella / 6,28: longitudes de onda por separación de rendijas)</translation>
     </message>
 </context>
 <context>

@@ -130,10 +130,6 @@
         <translation>Le nombre de fentes&#xa0;: 2, 3, 4 ou 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>La fréquence, telle que la vue rapprochée l’indique&#xa0;: 20 à 200 pour 2 à 4 fentes, 5 à 45 pour 20 fentes&#xa0;; la barre de fréquence du nombre de fentes y est placée.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>La position de la barre de ralentissement, 0 (le plus rapide) à 10000 (un tracé de deux minutes).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane&#xa0;: %1 est donné plus d’une fois&#xa0;; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>La fréquence&#xa0;: 20 à 200 pour 2 à 4 fentes, 5 à 45 pour 20 fentes&#xa0;; la barre de fréquence du nombre de fentes y est placée. L’affichage à côté de la barre la montre divisée par 6,28, les longueurs d’onde par pas des fentes&#xa0;: 3,18 à la fréquence 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1&#xa0;; l’affichage à côté de la barre (longueurs d’onde par pas des fentes) montre %3 à la fréquence %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Ralenti&#xa0;: un passage dure environ %1&#xa0;min %2&#xa0;s. Vers la gauche pour un passage plus rapide.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Fréquence %1&#xa0;: l’affichage indique %2 longueurs d’onde par écart des fentes</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 longueurs d’onde par écart des fentes&#xa0;: la fréquence %2 divisée par %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Barre de fréquence. Longueurs d’onde par pas des fentes&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (fréquence %2)</translation>
     </message>
 </context>
 <context>
@@ -258,19 +271,16 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n fente, %1</numerusform>
             <numerusform>%n fentes, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n fente, fréquence %1&#xa0;: intensité (% du maximum de ce tracé)</numerusform>
-            <numerusform>%n fentes, fréquence %1&#xa0;: intensité (% du maximum de ce tracé)</numerusform>
-        </translation>
+        <translation>%1&#xa0;: intensité (%&#xa0;de son maximum)</translation>
     </message>
 </context>
 <context>
@@ -355,10 +365,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Fentes : %1   Fréquence : %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Colonne x = %1 twips</translation>
@@ -401,6 +407,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Angle depuis les fentes&#xa0;: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Fentes&#xa0;: %1   Longueurs d’onde par pas des fentes&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -437,8 +448,8 @@
         <translation>fentes</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>fréquence</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>fréquence (l’affichage est elle / 6,28&#xa0;: longueurs d’onde par pas des fentes)</translation>
     </message>
 </context>
 <context>

@@ -130,10 +130,6 @@
         <translation>Liczba szczelin: 2, 3, 4 lub 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>Częstotliwość, jak pokazuje ją widok z bliska: 20 do 200 dla 2 do 4 szczelin, 5 do 45 dla 20 szczelin; ustawia się na nią suwak częstotliwości danej liczby szczelin.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>Położenie suwaka spowolnienia, 0 (najszybciej) do 10000 (przebieg trwający dwie minuty).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 podano więcej niż raz; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>Częstotliwość: 20 do 200 dla 2 do 4 szczelin, 5 do 45 dla 20 szczelin; suwak częstotliwości dla danej liczby szczelin zostaje na nią ustawiony. Odczyt obok suwaka pokazuje ją podzieloną przez 6,28, czyli długości fali na odległość szczelin: 3,18 przy częstotliwości 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1; odczyt obok suwaka (długości fali na odległość szczelin) pokazuje %3 przy częstotliwości %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Spowolnienie: przebieg trwa około %1 min %2 s. W lewo, by przebieg był szybszy.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Częstotliwość %1: odczyt pokazuje %2 długości fali na odstęp szczelin</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 długości fali na odstęp szczelin: częstotliwość %2 podzielona przez %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Suwak częstotliwości. Długości fali na odległość szczelin: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (częstotliwość %2)</translation>
     </message>
 </context>
 <context>
@@ -258,21 +271,17 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n szczelina, %1</numerusform>
             <numerusform>%n szczeliny, %1</numerusform>
             <numerusform>%n szczelin, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n szczelina, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
-            <numerusform>%n szczeliny, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
-            <numerusform>%n szczelin, częstotliwość %1: natężenie (% maksimum tego przebiegu)</numerusform>
-        </translation>
+        <translation>%1: natężenie (% jego maksimum)</translation>
     </message>
 </context>
 <context>
@@ -357,10 +366,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Szczeliny: %1   Częstotliwość: %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Kolumna x = %1 twipów</translation>
@@ -403,6 +408,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Kąt od szczelin: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Szczeliny: %1   Długości fali na odległość szczelin: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -439,8 +449,8 @@
         <translation>szczeliny</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>częstotliwość</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>częstotliwość (odczyt to ona / 6,28: długości fali na odległość szczelin)</translation>
     </message>
 </context>
 <context>

@@ -130,10 +130,6 @@
         <translation>Počet štrbín: 2, 3, 4 alebo 20.</translation>
     </message>
     <message>
-        <source>The frequency, as the look-out shows it: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it.</source>
-        <translation>Frekvencia, ako ju ukazuje pohľad zblízka: 20 až 200 pre 2 až 4 štrbiny, 5 až 45 pre 20 štrbín; nastaví sa na ňu posuvník frekvencie daného počtu štrbín.</translation>
-    </message>
-    <message>
         <source>The slow-down bar&apos;s position, 0 (fastest) to 10000 (a run of two minutes).</source>
         <translation>Poloha posuvníka spomalenia, 0 (najrýchlejšie) až 10000 (beh na dve minúty).</translation>
     </message>
@@ -221,6 +217,15 @@
         <source>korvane: %1 is given more than once; %2</source>
         <translation>korvane: %1 je zadané viackrát; %2</translation>
     </message>
+    <message>
+        <source>The frequency: 20 to 200 for 2 to 4 slits, 5 to 45 for 20 slits; the slit count&apos;s frequency bar is set to it. The read-out beside the bar shows it divided by 6.28, the wavelengths per slit spacing: 3.18 at frequency 20.</source>
+        <translation>Frekvencia: 20 až 200 pre 2 až 4 štrbiny, 5 až 45 pre 20 štrbín; nastaví sa na ňu posuvník frekvencie daného počtu štrbín. Údaj vedľa posuvníka ukazuje frekvenciu delenú 6,28, počet vlnových dĺžok na rozostup štrbín: 3,18 pri frekvencii 20.</translation>
+    </message>
+    <message>
+        <source>%1; the read-out beside the bar (wavelengths per slit spacing) shows %3 at frequency %2</source>
+        <extracomment>%1 says the frequency&apos;s range; %2 is the frequency and %3 the read-out it gives.</extracomment>
+        <translation>%1; údaj vedľa posuvníka (vlnové dĺžky na rozostup štrbín) ukazuje %3 pri frekvencii %2</translation>
+    </message>
 </context>
 <context>
     <name>ControlTips</name>
@@ -239,14 +244,22 @@
         <translation>Spomalenie: beh trvá asi %1 min %2 s. Posunutím doľava sa beh zrýchli.</translation>
     </message>
     <message>
-        <source>Frequency %1: the read-out shows %2 wavelengths per slit spacing</source>
-        <extracomment>%1 is the frequency, as the look-out and the command line name it; %2 the read-out beside the bar.</extracomment>
-        <translation>Frekvencia %1: údaj ukazuje %2 vlnových dĺžok na vzdialenosť štrbín</translation>
-    </message>
-    <message>
         <source>%1 wavelengths per slit spacing: the frequency, %2, divided by %3</source>
         <extracomment>%1 is the read-out, %2 the frequency it is worked out from, %3 the divisor 6.28.</extracomment>
         <translation>%1 vlnových dĺžok na vzdialenosť štrbín: frekvencia %2 delená %3</translation>
+    </message>
+    <message>
+        <source>Frequency bar. Wavelengths per slit spacing: %1</source>
+        <extracomment>%1 names the frequency as the look-out does: the read-out, then the frequency.</extracomment>
+        <translation>Posuvník frekvencie. Vlnových dĺžok na rozostup štrbín: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Frequency</name>
+    <message>
+        <source>%1 (frequency %2)</source>
+        <extracomment>%1 is the read-out beside the frequency bar (wavelengths per slit spacing), %2 the frequency it is made from.</extracomment>
+        <translation>%1 (frekvencia %2)</translation>
     </message>
 </context>
 <context>
@@ -258,21 +271,17 @@
     </message>
     <message numerus="yes">
         <source>%n slits, %1</source>
-        <extracomment>A kept run in the legend and the look-out: its slit count and the read-out of its frequency.</extracomment>
+        <extracomment>A kept run in the legend and the look-out: its slit count, and its frequency as the read-out and the frequency.</extracomment>
         <translation>
             <numerusform>%n štrbina, %1</numerusform>
             <numerusform>%n štrbiny, %1</numerusform>
             <numerusform>%n štrbín, %1</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%n slits, frequency %1: intensity (% of its largest)</source>
+    <message>
+        <source>%1: intensity (% of its largest)</source>
         <extracomment>The header of a kept run&apos;s column in the profile data.</extracomment>
-        <translation>
-            <numerusform>%n štrbina, frekvencia %1: intenzita (% maxima toho behu)</numerusform>
-            <numerusform>%n štrbiny, frekvencia %1: intenzita (% maxima toho behu)</numerusform>
-            <numerusform>%n štrbín, frekvencia %1: intenzita (% maxima toho behu)</numerusform>
-        </translation>
+        <translation>%1: intenzita (% jeho maxima)</translation>
     </message>
 </context>
 <context>
@@ -357,10 +366,6 @@
 <context>
     <name>LookOut</name>
     <message>
-        <source>Slits: %1   Frequency: %2</source>
-        <translation>Štrbiny: %1   Frekvencia: %2</translation>
-    </message>
-    <message>
         <source>Column x = %1 twips</source>
         <extracomment>A column of the screen line, by its x in twips.</extracomment>
         <translation>Stĺpec x = %1 twipov</translation>
@@ -403,6 +408,11 @@
         <extracomment>The angle theta from the middle of the slits to the column, positive to the left.</extracomment>
         <translation>Uhol od štrbín: θ = %1°</translation>
     </message>
+    <message>
+        <source>Slits: %1   Wavelengths per slit spacing: %2</source>
+        <extracomment>%2 names the frequency as the read-out beside the bar does, then the frequency itself.</extracomment>
+        <translation>Štrbín: %1   Vlnových dĺžok na rozostup štrbín: %2</translation>
+    </message>
 </context>
 <context>
     <name>NoDisplay</name>
@@ -439,8 +449,8 @@
         <translation>štrbiny</translation>
     </message>
     <message>
-        <source>frequency</source>
-        <translation>frekvencia</translation>
+        <source>frequency (the read-out is it / 6.28: wavelengths per slit spacing)</source>
+        <translation>frekvencia (údaj v okne je frekvencia / 6,28: vlnové dĺžky na rozostup štrbín)</translation>
     </message>
 </context>
 <context>

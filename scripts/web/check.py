@@ -52,7 +52,7 @@ BELOW_BUTTONS = (0, 40, 758, 531)
 # The same below the kept profiles' legend, whose text the browser sets in
 # its own hinting; and the legend's line.
 BELOW_LEGEND = (0, 305, 758, 230)
-LEGEND = (2, 280, 200, 24)
+LEGEND = (2, 280, 230, 24)
 # The round marks of the "2" and "4" options, in pixels at 100 %.
 SLIT_OPTIONS = {"2": (1560 // 15, 1080 // 15, 14, 13), "4": (2520 // 15, 1080 // 15, 14, 13)}
 # Where the grating picture stands in the client area, in pixels at 100 %.
@@ -127,7 +127,7 @@ def legend_text(client_png):
     big = subprocess.run(["convert", "png:-", "-crop", "{2}x{3}+{0}+{1}".format(*LEGEND), "+repage", "-colorspace",
                           "Gray", "-normalize", "-resize", "300%", "-bordercolor", "white", "-border", "30", "png:-"],
                          input=client_png, check=True, stdout=subprocess.PIPE).stdout
-    text = subprocess.run(["tesseract", "-", "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789slit,. "],
+    text = subprocess.run(["tesseract", "-", "-", "--psm", "7", "-c", "tessedit_char_whitelist=0123456789slitfrequncy(),. "],
                           input=big, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL).stdout
     return "".join(text.decode().split())
 
@@ -453,11 +453,11 @@ def main():
         if not agrees:
             fail(f"the kept 4-slit outline is not where the phasor sum puts it: {said}")
         legend = legend_text(kept)
-        if legend != "4slits,3.18":
-            fail(f"the kept profiles' legend reads '{legend}', not '4 slits, 3.18'")
+        if legend != "4slits,3.18(frequency20)":
+            fail(f"the kept profiles' legend reads '{legend}', not '4 slits, 3.18 (frequency 20)'")
         page.menu(7)
         print(f"Keep profiles to compare: a 4-slit run kept under a 2-slit run, below the legend the Linux "
-              f"program's drawing, pixel for pixel (run {seconds:.1f} s); the legend reads 4 slits, 3.18; {said}")
+              f"program's drawing, pixel for pixel (run {seconds:.1f} s); the legend reads 4 slits, 3.18 (frequency 20); {said}")
 
         page.click(2600, 1170)  # the "4" button
         page.key(Keys.ARROW_RIGHT)
